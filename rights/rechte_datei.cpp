@@ -1,0 +1,108 @@
+#include "rechte_datei.h"
+
+#include <algorithm>
+
+#include "checksum.h"
+#include "codepage.h"
+#include "file_io.h"
+
+namespace rights {
+
+TRechteDatei::TRechteDatei(std::string aFileName) : fFileName(std::move(aFileName)) {
+  fRFHeader.TimeStamp = NowAsDateTime();
+}
+
+void TRechteDatei::Read(bool ChkCRC) {
+  const auto image = ReadWholeFile(fFileName);
+  if (!image) return;
+  fAge = image->age;
+  LoadImage(image->bytes, ChkCRC);
+}
+
+void TRechteDatei::LoadImage(std::span<const std::uint8_t> image, bool ChkCRC) {
+  ByteReader reader(image);
+  try {
+    fHeaderSize = ReadHeader(reader, fRFHeader);
+  } catch (const EReadError&) {
+    return;  // a file shorter than its header loads nothing
+  }
+  const auto body = reader.Rest();
+  if (!fRFHeader.CaptionValid())
+    throw ERangeError("Die Datei " + fFileName + " ist keine gültige Rechtedatei oder beschädigt.");
+  if (ChkCRC && CalcCrc(body) != fRFHeader.CRC)
+    throw ERangeError("Die Datei " + fFileName + " wurde anscheinend manipuliert.");
+
+  // Parsed aside first, so a damaged list leaves the present lists untouched.
+  ByteReader bodyReader(body);
+  TUserList users;
+  TGroupList groups;
+  TAssgnList assignments;
+  TAssgnRightList assignedRights;
+  users.Load(bodyReader);
+  groups.Load(bodyReader);
+  assignments.Load(bodyReader);
+  assignedRights.Load(bodyReader);
+  fUserList = std::move(users);
+  fGroupList = std::move(groups);
+  fAssgnList = std::move(assignments);
+  fAssRightList = std::move(assignedRights);
+}
+
+std::vector<std::uint8_t> TRechteDatei::BuildBody() {
+  ByteWriter body;
+  fUserList.Store(body);
+  fGroupList.Store(body);
+  fRFHeader.AssgnPos = static_cast<std::int64_t>(body.Size());
+  fAssgnList.Store(body);
+  fAssRightList.Store(body);
+  fRFHeader.RFVersion = CurrentRFVersion;
+  fRFHeader.CRC = CalcCrc(body.Bytes());
+  return std::move(body.Bytes());
+}
+
+std::vector<std::uint8_t> TRechteDatei::BuildImage() {
+  const auto body = BuildBody();
+  ByteWriter image;
+  image.Reserve(CurrentHeaderSize + body.size());
+  WriteHeader(image, fRFHeader);
+  image.WriteBytes(body);
+  return std::move(image.Bytes());
+}
+
+void TRechteDatei::Write() {
+  const auto body = BuildBody();
+  TRFHeader written = fRFHeader;
+  // Version counts successful writes only; wraps like the stored 32-bit field.
+  written.Version = static_cast<std::int32_t>(static_cast<std::uint32_t>(fRFHeader.Version) + 1u);
+  ByteWriter header;
+  WriteHeader(header, written);
+  WriteFileAtomically(fFileName, {header.Bytes(), body});
+  fRFHeader.Version = written.Version;
+}
+
+void TRechteDatei::DeleteUser(std::int32_t id) {
+  fAssRightList.DeleteUser(id);
+  fAssgnList.DeleteUser(id);
+  fUserList.DeleteByID(id);
+}
+
+void TRechteDatei::DeleteGroup(std::int32_t id) {
+  fAssRightList.DeleteGroup(id);
+  fAssgnList.DeleteGroup(id);
+  fGroupList.DeleteByID(id);
+}
+
+std::string TRechteDatei::winDomain() const {
+  const auto& stored = fRFHeader.winDomain;
+  const auto end = std::find(stored.begin(), stored.end(), 0);
+  return LowerCase(Cp1252ToUtf8(std::string(stored.begin(), end)));
+}
+
+void TRechteDatei::SetWinDomain(const std::string& value) {
+  const std::string bytes = Utf8ToCp1252(LowerCase(value));
+  auto& stored = fRFHeader.winDomain;
+  stored.fill(0);
+  std::copy_n(bytes.begin(), std::min(bytes.size(), DomainSize - 1), stored.begin());
+}
+
+}  // namespace rights
