@@ -15,24 +15,26 @@ TRechteDatei::TRechteDatei(std::string aFileName) : fFileName(std::move(aFileNam
 void TRechteDatei::Read(bool ChkCRC) {
   const auto image = ReadWholeFile(fFileName);
   if (!image) return;
-  fAge = image->age;
-  LoadImage(image->bytes, ChkCRC);
+  if (LoadImage(image->bytes, ChkCRC)) fAge = image->age;
 }
 
-void TRechteDatei::LoadImage(std::span<const std::uint8_t> image, bool ChkCRC) {
+bool TRechteDatei::LoadImage(std::span<const std::uint8_t> image, bool ChkCRC) {
+  // Everything is read aside and taken over only when the whole file is sound:
+  // a half-replaced header would carry a broken caption into the next write.
   ByteReader reader(image);
+  TRFHeader header = fRFHeader;
+  std::size_t headerSize = 0;
   try {
-    fHeaderSize = ReadHeader(reader, fRFHeader);
+    headerSize = ReadHeader(reader, header);
   } catch (const EReadError&) {
-    return;  // a file shorter than its header loads nothing
+    return false;  // a file shorter than its header loads nothing
   }
   const auto body = reader.Rest();
-  if (!fRFHeader.CaptionValid())
+  if (!header.CaptionValid())
     throw ERangeError("Die Datei " + fFileName + " ist keine gültige Rechtedatei oder beschädigt.");
-  if (ChkCRC && CalcCrc(body) != fRFHeader.CRC)
+  if (ChkCRC && CalcCrc(body) != header.CRC)
     throw ERangeError("Die Datei " + fFileName + " wurde anscheinend manipuliert.");
 
-  // Parsed aside first, so a damaged list leaves the present lists untouched.
   ByteReader bodyReader(body);
   TUserList users;
   TGroupList groups;
@@ -42,10 +44,14 @@ void TRechteDatei::LoadImage(std::span<const std::uint8_t> image, bool ChkCRC) {
   groups.Load(bodyReader);
   assignments.Load(bodyReader);
   assignedRights.Load(bodyReader);
+
+  fRFHeader = header;
+  fHeaderSize = headerSize;
   fUserList = std::move(users);
   fGroupList = std::move(groups);
   fAssgnList = std::move(assignments);
   fAssRightList = std::move(assignedRights);
+  return true;
 }
 
 std::vector<std::uint8_t> TRechteDatei::BuildBody() {

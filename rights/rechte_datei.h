@@ -17,13 +17,14 @@ class TRechteDatei {
 
   // Loads header and lists from the file. A missing or too short file loads
   // nothing and raises nothing. Wrong caption or checksum raise ERangeError,
-  // damaged lists EClassError or EReadError; the lists then stay as they were.
+  // damaged lists EClassError or EReadError. Header, lists and Age change only
+  // when the whole file was loaded.
   void Read(bool ChkCRC);
   // Replaces the file atomically; on failure the file and Version stay as they were.
   void Write();
 
-  // The steps of Read and Write after and before the file itself.
-  void LoadImage(std::span<const std::uint8_t> image, bool ChkCRC);
+  // Read without the file: false when the image is shorter than its header.
+  bool LoadImage(std::span<const std::uint8_t> image, bool ChkCRC);
   // The whole file as it stands in memory (sets CRC and AssgnPos as Write does).
   std::vector<std::uint8_t> BuildImage();
 

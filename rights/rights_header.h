@@ -34,9 +34,8 @@ struct TRFHeader {
   bool CaptionValid() const;
 };
 
-// Reads the header field by field as far as RFVersion says it reaches; fields
-// are replaced as they are read, so a short read (EReadError) leaves the
-// earlier ones new. Returns the number of header bytes.
+// Reads the header field by field as far as RFVersion says it reaches and
+// returns the number of header bytes; EReadError when the data ends first.
 std::size_t ReadHeader(ByteReader& reader, TRFHeader& header);
 
 // Writes the current 121-byte layout.
