@@ -1,35 +1,13 @@
 // Writing replaces the file as a whole or not at all.
 #include <gtest/gtest.h>
 
-#include <csignal>
-#include <sys/resource.h>
-
 #include "rights/rechte_datei.h"
+#include "support/file_size_limit.h"
 #include "support/temp_dir.h"
 
 using namespace rights;
 
 namespace {
-
-// Lets this process write files of at most `bytes` bytes, as a full disk would.
-class FileSizeLimit {
- public:
-  explicit FileSizeLimit(rlim_t bytes) {
-    getrlimit(RLIMIT_FSIZE, &fOld);
-    fOldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit limit = fOld;
-    limit.rlim_cur = bytes;
-    setrlimit(RLIMIT_FSIZE, &limit);
-  }
-  ~FileSizeLimit() {
-    setrlimit(RLIMIT_FSIZE, &fOld);
-    std::signal(SIGXFSZ, fOldHandler);
-  }
-
- private:
-  rlimit fOld{};
-  void (*fOldHandler)(int) = nullptr;
-};
 
 class Write : public ::testing::Test {
  protected:
