@@ -6,9 +6,6 @@
 #include "caller_text.h"
 #include "entry.h"
 
-extern "C" const RQ_GUID IID_IRightUser = {
-    0xF64B40FE, 0xE823, 0x406B, {0x8A, 0x41, 0xE4, 0x33, 0x9D, 0x2C, 0x36, 0xE3}};
-
 namespace {
 
 query::TRightUser& Self(IRightUser* self) { return *static_cast<query::TRightUser*>(self); }
@@ -24,11 +21,11 @@ RQ_UNKNOWN_METHOD std::int32_t NoReferenceCount(IRightUser*) { return -1; }
 
 extern "C" {
 
-__attribute__((visibility("hidden"))) std::int32_t rq_IRightUser_GetID(IRightUser* self) {
+std::int32_t rq_IRightUser_GetID(IRightUser* self) {
   return Self(self).Record.ID;
 }
 
-__attribute__((visibility("hidden"))) void rq_IRightUser_GetBez(IRightUser* self, unsigned char* S) {
+void rq_IRightUser_GetBez(IRightUser* self, unsigned char* S) {
   if (S == nullptr) return;
   char text[256];
   const std::size_t n = query::CopyToBuffer(query::ToCaller(Self(self).Record.Bez), text, sizeof text);

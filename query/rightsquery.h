@@ -65,10 +65,13 @@ typedef struct RQ_GUID {
 #define RQ_E_NOINTERFACE ((int32_t)0x80004002)
 #define RQ_E_POINTER ((int32_t)0x80004003)
 
-/* {F64B40FE-E823-406B-8A41-E4339D2C36E3} */
-extern const RQ_GUID IID_IRightUser;
-/* {E167146F-1026-41B2-8C73-4D11473828E2} */
-extern const RQ_GUID IID_IUserRightsList;
+/* Interface identifiers, compared by value. */
+static const RQ_GUID IID_IRightUser = {/* {F64B40FE-E823-406B-8A41-E4339D2C36E3} */
+                                       0xF64B40FE, 0xE823, 0x406B,
+                                       {0x8A, 0x41, 0xE4, 0x33, 0x9D, 0x2C, 0x36, 0xE3}};
+static const RQ_GUID IID_IUserRightsList = {/* {E167146F-1026-41B2-8C73-4D11473828E2} */
+                                            0xE167146F, 0x1026, 0x41B2,
+                                            {0x8C, 0x73, 0x4D, 0x11, 0x47, 0x38, 0x28, 0xE2}};
 
 typedef struct IRightUser IRightUser;
 typedef struct IUserRightsList IUserRightsList;

@@ -4,9 +4,6 @@
 
 #include "entry.h"
 
-extern "C" const RQ_GUID IID_IUserRightsList = {
-    0xE167146F, 0x1026, 0x41B2, {0x8C, 0x73, 0x4D, 0x11, 0x47, 0x38, 0x28, 0xE2}};
-
 namespace {
 
 rights::TUserRightsList& List(IUserRightsList* self) {
@@ -43,24 +40,23 @@ RQ_UNKNOWN_METHOD std::int32_t QueryInterface(IUserRightsList* self, const RQ_GU
 
 extern "C" {
 
-#define RQ_HIDDEN __attribute__((visibility("hidden")))
 
-RQ_HIDDEN bool rq_IUserRightsList_CanDo(IUserRightsList* self, std::uint8_t Mandant, std::int32_t RightID) {
+bool rq_IUserRightsList_CanDo(IUserRightsList* self, std::uint8_t Mandant, std::int32_t RightID) {
   return List(self).CanDo(Mandant, RightID);
 }
-RQ_HIDDEN bool rq_IUserRightsList_GetActive(IUserRightsList* self) { return List(self).Active; }
-RQ_HIDDEN bool rq_IUserRightsList_GetNWUser(IUserRightsList* self) { return List(self).NWUser; }
-RQ_HIDDEN double rq_IUserRightsList_GetTimeStamp(IUserRightsList* self) { return List(self).TimeStamp; }
-RQ_HIDDEN std::int32_t rq_IUserRightsList_GetUserID(IUserRightsList* self) { return List(self).UserID; }
-RQ_HIDDEN std::int32_t rq_IUserRightsList_GetVersion(IUserRightsList* self) { return List(self).Version; }
-RQ_HIDDEN void rq_IUserRightsList_MandSetOfModule(IUserRightsList* self, std::uint8_t Modul,
+bool rq_IUserRightsList_GetActive(IUserRightsList* self) { return List(self).Active; }
+bool rq_IUserRightsList_GetNWUser(IUserRightsList* self) { return List(self).NWUser; }
+double rq_IUserRightsList_GetTimeStamp(IUserRightsList* self) { return List(self).TimeStamp; }
+std::int32_t rq_IUserRightsList_GetUserID(IUserRightsList* self) { return List(self).UserID; }
+std::int32_t rq_IUserRightsList_GetVersion(IUserRightsList* self) { return List(self).Version; }
+void rq_IUserRightsList_MandSetOfModule(IUserRightsList* self, std::uint8_t Modul,
                                                   std::uint8_t* result32) {
   if (result32 == nullptr) return;
   const auto set = List(self).MandSetOfModule(static_cast<rights::TRightsPrgModules>(Modul));
   std::memcpy(result32, set.Bytes.data(), set.Bytes.size());
 }
-RQ_HIDDEN void rq_IUserRightsList_SetNWUser(IUserRightsList* self, bool Value) { List(self).NWUser = Value; }
-RQ_HIDDEN void rq_IUserRightsList_SetUserID(IUserRightsList* self, std::int32_t Value) {
+void rq_IUserRightsList_SetNWUser(IUserRightsList* self, bool Value) { List(self).NWUser = Value; }
+void rq_IUserRightsList_SetUserID(IUserRightsList* self, std::int32_t Value) {
   List(self).UserID = Value;
 }
 
