@@ -15,13 +15,29 @@ std::uint16_t ModuleMask(const TModulesStr& modules) {
 TRightsIndex::TRightsIndex(const TAssgnList& assignments, const TAssgnRightList& assignedRights)
     : fAssignmentsChangeCount(assignments.ChangeCount()),
       fAssignedRightsChangeCount(assignedRights.ChangeCount()) {
-  for (const auto& a : assignments)
-    if (a->ToGroupID > 0 || a->ToUserID > 0) fLinks[a->User_ID].push_back({a->ToGroupID, a->ToUserID});
+  // Records of one holder mostly stand together, so the previous holder is
+  // looked at before the map. Elements of an unordered_map stay where they are.
+  std::vector<Link>* links = nullptr;
+  std::int32_t linksOf = 0;
+  for (const auto& a : assignments) {
+    if (a->ToGroupID <= 0 && a->ToUserID <= 0) continue;
+    if (links == nullptr || linksOf != a->User_ID) {
+      links = &fLinks[a->User_ID];
+      linksOf = a->User_ID;
+    }
+    links->push_back({a->ToGroupID, a->ToUserID});
+  }
 
+  Holding* holding = nullptr;
+  std::uint64_t holdingOf = 0;
   for (const auto& r : assignedRights) {
     if (r->Right_ID < ModuleRightRange.Min) continue;  // taken by neither pass
-    Holding& holding = fHoldings[HolderKey(r->User, r->USGR_ID)];
-    auto& rights = ModuleRightRange.Contains(r->Right_ID) ? holding.ModuleRights : holding.OtherRights;
+    const std::uint64_t key = HolderKey(r->User, r->USGR_ID);
+    if (holding == nullptr || holdingOf != key) {
+      holding = &fHoldings[key];
+      holdingOf = key;
+    }
+    auto& rights = ModuleRightRange.Contains(r->Right_ID) ? holding->ModuleRights : holding->OtherRights;
     rights.push_back({r->Right_ID, ModuleMask(r->Modules), r->Mandant});
   }
 }
