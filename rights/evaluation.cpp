@@ -2,6 +2,7 @@
 // those of its groups and those of the users it is equivalent to.
 #include <stdexcept>
 #include <unordered_set>
+#include <vector>
 
 #include "rechte_datei.h"
 
@@ -14,7 +15,7 @@ enum class TRightsPass { Modules, Rights };
 // Rights 10..999 belong to no module and pass the module filter unconditionally.
 constexpr std::int32_t LastRightWithoutModule = FirstCatalogRight - 1;
 
-bool TakenByPass(const TRightsIndex::HeldRight& right, std::uint8_t mandant) {
+bool SelectedByClient(const TRightsIndex::HeldRight& right, std::uint8_t mandant) {
   return mandant == AnyMandant || right.Mandant == mandant;
 }
 
@@ -49,7 +50,7 @@ class TInheritedWalk {
     if (holding == nullptr) return;
     const auto& rights = fPass == TRightsPass::Modules ? holding->ModuleRights : holding->OtherRights;
     for (const TRightsIndex::HeldRight& right : rights)
-      if (TakenByPass(right, fMandant)) fSink(right);
+      if (SelectedByClient(right, fMandant)) fSink(right);
   }
 
  private:
