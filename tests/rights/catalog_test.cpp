@@ -70,7 +70,8 @@ TEST(CatalogRowTest, StandardDialogFlagGivesFixedNameAndNoConstant) {
 TEST(CatalogRowTest, OtherDialogFlagsKeepNameConstantAndNumber) {
   for (const int flag : {0, 1, 7, 11, 42}) {
     SCOPED_TRACE(flag);
-    const TRight& right = RightAt(Parse("RI;1202;1100;Drucken;;K;F;R_DRUCK;" + std::to_string(flag)), 0);
+    const auto list = Parse("RI;1202;1100;Drucken;;K;F;R_DRUCK;" + std::to_string(flag));
+    const TRight& right = RightAt(list, 0);
     EXPECT_EQ(right.Name, "Drucken");
     EXPECT_EQ(right.ConstName, "R_DRUCK");
     EXPECT_EQ(right.DlgFlag, flag);
