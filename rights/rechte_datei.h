@@ -1,12 +1,15 @@
 #pragma once
 // TRechteDatei: the rights file in memory, its header and four lists.
 #include <cstdint>
+#include <memory>
 #include <span>
 #include <string>
 #include <vector>
 
 #include "lists.h"
 #include "rights_header.h"
+#include "rights_index.h"
+#include "user_rights_list.h"
 
 namespace rights {
 
@@ -38,6 +41,18 @@ class TRechteDatei {
   // Appends the administrator (1) and the template user (2).
   void CreateStdUsers(const std::string& admPW);
 
+  // Rights evaluation (evaluation.cpp). Both read an index of the assignments
+  // and assigned rights that is rebuilt after a record is added or removed;
+  // records inside those lists must not be edited in place.
+  // Fills RList with the effective rights of user UID for client Mandant
+  // (255: all clients). GrantOnly true is rejected (std::invalid_argument):
+  // the inherited right numbers come from GetGrantedRightsList.
+  void GetUserRightList(std::int32_t UID, TUserRightsList& RList, bool GrantOnly, bool Filter,
+                        std::uint8_t Mandant) const;
+  // Appends the numbers of the rights user UID receives through groups and
+  // equivalences for client Mandant, once per source.
+  void GetGrantedRightsList(std::int32_t UID, IntList& RList, std::uint8_t Mandant) const;
+
   const TRFHeader& RFHeader() const { return fRFHeader; }
   const std::string& FileName() const { return fFileName; }
   std::int64_t Age() const { return fAge; }
@@ -62,6 +77,7 @@ class TRechteDatei {
 
  private:
   std::vector<std::uint8_t> BuildBody();
+  const TRightsIndex& RightsIndex() const;
 
   std::size_t fHeaderSize = 0;
   TRFHeader fRFHeader;
@@ -71,6 +87,7 @@ class TRechteDatei {
   TAssgnList fAssgnList;
   TAssgnRightList fAssRightList;
   std::int64_t fAge = 0;
+  mutable std::unique_ptr<TRightsIndex> fRightsIndex;  // built on demand, see RightsIndex
 };
 
 }  // namespace rights
