@@ -1,7 +1,4 @@
-// Rights evaluation on the role-based access shapes that authorisation
-// libraries publish: users in groups of ten, each group holding module rights
-// and 20 catalog rights for 10 clients, each user a few own rights and one
-// equivalence (pairs of users in neighbouring groups, so each pair is a cycle).
+// Rights evaluation on the role-based access shapes of rbac_shape.h.
 #include <benchmark/benchmark.h>
 
 #include <array>
@@ -10,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "rbac_shape.h"
 #include "rights/rechte_datei.h"
 #include "support/reference_evaluation.h"
 
@@ -18,68 +16,20 @@ namespace {
 using rights::TRechteDatei;
 using rights::TUserRightsList;
 
-struct Shape {
-  const char* name;
-  int users;
-  int groups;
-};
-
-constexpr std::array<Shape, 3> Shapes = {{{"small", 1000, 100}, {"medium", 10000, 1000}, {"large", 100000, 10000}}};
-constexpr int UsersPerGroup = 10;
-constexpr int Clients = 10;
-constexpr int CatalogRightsPerGroup = 20;
+using bench::Shape;
+using bench::Shapes;
+using bench::UserAt;
 constexpr std::uint8_t AllClients = 255;
-
-int ModuleOfGroup(int group, int which) { return 1 + (group + 4 * which) % rights::ModuleCount; }
-
-rights::TModulesStr ModulesOf(int module) {
-  rights::TModulesStr modules = rights::EmptyModulesStr();
-  rights::SetModuleLetter(rights::ModuleLetter(module), modules, false);
-  return modules;
-}
-
-void AddGroupRights(TRechteDatei& file, int group) {
-  auto& rights = file.AssRightList();
-  for (std::uint8_t client = 1; client <= Clients; ++client) {
-    for (int which = 0; which < 2; ++which)
-      rights.AddUsGrRight(false, group, ModuleOfGroup(group, which), rights::EmptyModulesStr(), client, true);
-    for (int k = 0; k < CatalogRightsPerGroup; ++k)
-      rights.AddUsGrRight(false, group, 1000 + (group * 7 + k * 13) % 400, ModulesOf(ModuleOfGroup(group, k % 2)),
-                          client, true);
-  }
-}
-
-// The user with the same place in the neighbouring group.
-int PartnerOf(int user) {
-  const int index = user - 1;
-  const bool evenGroup = (index / UsersPerGroup) % 2 == 0;
-  return 1 + (evenGroup ? index + UsersPerGroup : index - UsersPerGroup);
-}
-
-void AddUser(TRechteDatei& file, int user, int users) {
-  const auto client = static_cast<std::uint8_t>(1 + user % Clients);
-  file.AssgnList().AddUs2Grp(user, 1 + (user - 1) / UsersPerGroup);
-  const int partner = PartnerOf(user);
-  if (partner <= users) file.AssgnList().AddUsEqui(user, partner);
-  auto& rights = file.AssRightList();
-  rights.AddUsGrRight(true, user, 1, rights::EmptyModulesStr(), client, true);
-  rights.AddUsGrRight(true, user, 1500 + user % 50, ModulesOf(1), client, true);
-  rights.AddUsGrRight(true, user, 101, rights::EmptyModulesStr(), 0, true);
-}
 
 TRechteDatei& FileOf(const Shape& shape) {
   static std::map<std::string, std::unique_ptr<TRechteDatei>> files;
   auto& file = files[shape.name];
   if (!file) {
     file = std::make_unique<TRechteDatei>(std::string(shape.name) + ".qxr");
-    for (int group = 1; group <= shape.groups; ++group) AddGroupRights(*file, group);
-    for (int user = 1; user <= shape.users; ++user) AddUser(*file, user, shape.users);
+    bench::FillShape(*file, shape);
   }
   return *file;
 }
-
-// Users 3 and up: 1 is the administrator, whom CanDo never asks about.
-int UserAt(const Shape& shape, std::int64_t i) { return 3 + static_cast<int>(i * 7919 % (shape.users - 2)); }
 
 void GetUserRightListFast(benchmark::State& state, Shape shape) {
   const TRechteDatei& file = FileOf(shape);

@@ -184,7 +184,29 @@ std::string LowerCase(std::string_view utf8) { return MapCodePoints(utf8, LowerC
 std::string UpperCase(std::string_view utf8) { return MapCodePoints(utf8, UpperCodePoint); }
 
 bool SameTextIgnoringCase(std::string_view a, std::string_view b) {
-  return LowerCase(a) == LowerCase(b);
+  // Character by character without building lower-case copies: sign-in walks
+  // every user of the file.
+  std::size_t i = 0;
+  std::size_t j = 0;
+  while (i < a.size() && j < b.size()) {
+    const auto x = static_cast<unsigned char>(a[i]);
+    const auto y = static_cast<unsigned char>(b[j]);
+    if (x < 0x80 && y < 0x80) {
+      if (LowerCodePoint(x) != LowerCodePoint(y)) return false;
+      ++i, ++j;
+      continue;
+    }
+    const std::size_t startA = i;
+    const std::size_t startB = j;
+    const char32_t cpA = DecodeUtf8(a, i);
+    const char32_t cpB = DecodeUtf8(b, j);
+    if (cpA == kInvalid || cpB == kInvalid) {
+      if (a.substr(startA, i - startA) != b.substr(startB, j - startB)) return false;
+    } else if (LowerCodePoint(cpA) != LowerCodePoint(cpB)) {
+      return false;
+    }
+  }
+  return i == a.size() && j == b.size();
 }
 
 }  // namespace rights

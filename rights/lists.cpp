@@ -18,9 +18,8 @@ bool IsEmptyOnceTrimmed(const std::string& s) {
 
 std::int32_t TUserList::GetIDbyLoginName(const std::string& aLogin) const {
   if (IsEmptyOnceTrimmed(aLogin)) return -1;
-  const std::string wanted = LowerCase(aLogin);
   for (const auto& user : fItems)
-    if (LowerCase(user->Login) == wanted) return user->ID;
+    if (SameTextIgnoringCase(user->Login, aLogin)) return user->ID;
   return -1;
 }
 

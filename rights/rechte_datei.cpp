@@ -51,7 +51,7 @@ bool TRechteDatei::LoadImage(std::span<const std::uint8_t> image, bool ChkCRC) {
   fGroupList = std::move(groups);
   fAssgnList = std::move(assignments);
   fAssRightList = std::move(assignedRights);
-  fRightsIndex.reset();  // the new lists may carry the change counts of the old ones
+  fRightsIndex.reset();  // a reloaded file starts with a fresh index
   return true;
 }
 

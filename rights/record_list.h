@@ -19,12 +19,16 @@ enum ListClass : std::uint8_t {
   lcAssignedRights = 14,
 };
 
+// A number no list change has had before, so a list's ChangeCount tells apart
+// any two states of any two lists (a reloaded list included).
+std::uint64_t NextChangeStamp();
+
 template <class R>
 class TFIRList {
  public:
   using Record = R;
 
-  explicit TFIRList(std::uint8_t listClass) : FIRClassID(listClass) {}
+  explicit TFIRList(std::uint8_t listClass) : FIRClassID(listClass), fChangeCount(NextChangeStamp()) {}
   TFIRList(TFIRList&&) noexcept = default;
   TFIRList& operator=(TFIRList&&) noexcept = default;
   virtual ~TFIRList() = default;
@@ -90,7 +94,7 @@ class TFIRList {
     Changed();
   }
 
-  // Counts every change of membership, so derived indexes know when to rebuild.
+  // Changes with every change of membership, so derived indexes know when to rebuild.
   std::uint64_t ChangeCount() const { return fChangeCount; }
 
   // Writes the class byte, the count and every record in list order.
@@ -147,7 +151,7 @@ class TFIRList {
       }
   }
 
-  void Changed() { ++fChangeCount; }
+  void Changed() { fChangeCount = NextChangeStamp(); }
 
   std::vector<std::unique_ptr<R>> fItems;
 
@@ -159,7 +163,7 @@ class TFIRList {
 
   mutable std::int32_t fMaxID = 0;
   mutable bool fMaxIDValid = false;
-  std::uint64_t fChangeCount = 0;
+  std::uint64_t fChangeCount;
 };
 
 }  // namespace rights

@@ -1,5 +1,9 @@
 #include "records.h"
 
+#include <atomic>
+
+#include "record_list.h"
+
 #include "codepage.h"
 #include "scramble.h"
 
@@ -7,7 +11,10 @@ namespace rights {
 
 namespace {
 constexpr std::size_t kMaxTextChars = 255;
-}
+std::atomic<std::uint64_t> gChangeStamp{0};
+}  // namespace
+
+std::uint64_t NextChangeStamp() { return ++gChangeStamp; }
 
 std::string ReadStr(ByteReader& reader) {
   const std::uint8_t n = reader.ReadByte();

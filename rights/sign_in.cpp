@@ -9,12 +9,11 @@ constexpr std::size_t kMaxPasswordChars = 255;
 }
 
 std::int32_t TRechteDatei::UserLogin(const std::string& aLogin, const std::string& pw) const {
-  const std::string wanted = LowerCase(aLogin);
   // Not the first login that matches: of several users with one login, the
   // first whose password matches and who is not locked signs in.
   for (const auto& user : fUserList) {
-    if (LowerCase(user->Login) != wanted) continue;
     if (user->Passwd != pw) continue;
+    if (!SameTextIgnoringCase(user->Login, aLogin)) continue;
     if (user->Locked) continue;
     return user->ID;
   }

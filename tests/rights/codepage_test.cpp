@@ -44,3 +44,19 @@ TEST(Codepage, CaseFoldingCoversTheWindows1252Letters) {
   EXPECT_TRUE(SameTextIgnoringCase("MÜLLER", "müller"));
   EXPECT_FALSE(SameTextIgnoringCase("Müller", "Mueller"));
 }
+
+TEST(Codepage, CaseInsensitiveComparisonAgreesWithLowerCasing) {
+  const std::string pieces[] = {"a", "A", "ä", "Ä", "ß", "Š", "š", "Ÿ", "ÿ", "€", "日", "\xFF", "\xC3", "z", ""};
+  std::uint32_t state = 1;
+  auto next = [&state] { return state = state * 1103515245u + 12345u; };
+  auto text = [&] {
+    std::string s;
+    for (int n = next() % 4; n > 0; --n) s += pieces[next() % std::size(pieces)];
+    return s;
+  };
+  for (int i = 0; i < 5000; ++i) {
+    const std::string a = text();
+    const std::string b = i % 3 == 0 ? UpperCase(a) : text();
+    ASSERT_EQ(SameTextIgnoringCase(a, b), LowerCase(a) == LowerCase(b)) << '"' << a << "\" \"" << b << '"';
+  }
+}
