@@ -21,11 +21,15 @@ void TRechteDatei::Read(bool ChkCRC) {
 
 void TRechteDatei::LoadImage(std::span<const std::uint8_t> image, bool ChkCRC) {
   ByteReader reader(image);
+  // Read aside: a file shorter than its header loads nothing, and must not
+  // leave a half-read caption behind that the next Write would store.
+  TRFHeader header = fRFHeader;
   try {
-    fHeaderSize = ReadHeader(reader, fRFHeader);
+    fHeaderSize = ReadHeader(reader, header);
   } catch (const EReadError&) {
-    return;  // a file shorter than its header loads nothing
+    return;
   }
+  fRFHeader = header;
   const auto body = reader.Rest();
   if (!fRFHeader.CaptionValid())
     throw ERangeError("Die Datei " + fFileName + " ist keine gültige Rechtedatei oder beschädigt.");

@@ -16,7 +16,7 @@ class TRechteDatei {
   explicit TRechteDatei(std::string aFileName);
 
   // Loads header and lists from the file. A missing or too short file loads
-  // nothing and raises nothing. Wrong caption or checksum raise ERangeError,
+  // nothing (the header included) and raises nothing. Wrong caption or checksum raise ERangeError,
   // damaged lists EClassError or EReadError; the lists then stay as they were.
   void Read(bool ChkCRC);
   // Replaces the file atomically; on failure the file and Version stay as they were.
