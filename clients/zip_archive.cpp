@@ -44,6 +44,15 @@ std::optional<std::string> ReadEntry(zip_file_t* entry) {
   }
 }
 
+// Methods are checked beforehand: this libzip leaks when opening an entry
+// whose method it does not support.
+bool CanExtract(const zip_stat_t& stat) {
+  if ((stat.valid & ZIP_STAT_SIZE) && stat.size > kMaxZipEntrySize) return false;
+  if (!(stat.valid & ZIP_STAT_COMP_METHOD) || !(stat.valid & ZIP_STAT_ENCRYPTION_METHOD)) return false;
+  return zip_compression_method_supported(static_cast<zip_int32_t>(stat.comp_method), 0) &&
+         (stat.encryption_method == ZIP_EM_NONE || zip_encryption_method_supported(stat.encryption_method, 0));
+}
+
 std::optional<std::string> ReadSource(zip_source_t* source) {
   zip_stat_t stat;
   zip_stat_init(&stat);
@@ -76,8 +85,7 @@ TZipExtraction ExtractZipEntry(std::string_view archiveBytes, const std::string&
   if (index < 0) return result;
   zip_stat_t stat;
   zip_stat_init(&stat);
-  if (zip_stat_index(archive.get(), static_cast<zip_uint64_t>(index), 0, &stat) < 0 ||
-      ((stat.valid & ZIP_STAT_SIZE) && stat.size > kMaxZipEntrySize)) {
+  if (zip_stat_index(archive.get(), static_cast<zip_uint64_t>(index), 0, &stat) < 0 || !CanExtract(stat)) {
     result.failed = true;
     return result;
   }
