@@ -166,13 +166,13 @@ std::optional<std::string> TQVClientFile::ReadFile() {
 void TQVClientFile::Load() {
   Clear();
   const auto bytes = ReadFile();
-  bool demoSeen = false;
+  TSectionsSeen seen;
   if (bytes) {
     const auto written = platform::FileLastWriteTime(fFileName);
     fLastLastModifyDate = written ? rights::DateTimeFromSystemTime(*written) : 0;
-    demoSeen = ReadClients(*bytes);
+    seen = ReadClients(*bytes);
   }
-  AddDefaultClients(demoSeen);
+  AddDefaultClients(seen);
 }
 
 void TQVClientFile::LoadFromBytes(std::string_view bytes) {
@@ -180,21 +180,19 @@ void TQVClientFile::LoadFromBytes(std::string_view bytes) {
   AddDefaultClients(ReadClients(bytes));
 }
 
-void TQVClientFile::AddDefaultClients(bool demoSeen) {
-  // A list with the demo client alone still gets client 1: there is always a
+void TQVClientFile::AddDefaultClients(const TSectionsSeen& seen) {
+  // A file with the demo client alone still gives client 1: there is always a
   // client to grant rights for.
-  const bool onlyDemo = std::all_of(fClientList.begin(), fClientList.end(),
-                                    [](const auto& item) { return item->fClientNr == 0; });
-  if (onlyDemo) AddClient(1, kDefaultClientName);
-  if (!demoSeen && GetIsDemoVisible()) AddClient(0, kDemoName);
+  if (!seen.client) AddClient(1, kDefaultClientName);
+  if (!seen.demo && GetIsDemoVisible()) AddClient(0, kDemoName);
 }
 
-bool TQVClientFile::ReadClients(std::string_view bytes) {
+TQVClientFile::TSectionsSeen TQVClientFile::ReadClients(std::string_view bytes) {
   if (bytes.starts_with(kByteOrderMark)) bytes.remove_prefix(kByteOrderMark.size());
   fIniFileText = std::string(bytes);
   TQVCustomIniFile ini;
   ini.SetText(fIniFileText);
-  bool demoSeen = false;
+  TSectionsSeen seen;
   for (const std::string& section : ini.ReadSections()) {
     const auto parts = SplitString(section, '-');
     if (rights::SameTextIgnoringCase(parts.front(), "SERVER")) {
@@ -204,8 +202,10 @@ bool TQVClientFile::ReadClients(std::string_view bytes) {
     const int number = TryStrToInt(SectionNumberText(ini, section)).value_or(-1);
     if (number == -1) continue;
     if (number == 0) {
-      demoSeen = true;
+      seen.demo = true;
       if (!GetIsDemoVisible()) continue;
+    } else {
+      seen.client = true;
     }
     auto item = CreateItem();
     item->LoadFromIni(ini, section);
@@ -216,7 +216,7 @@ bool TQVClientFile::ReadClients(std::string_view bytes) {
     fClientList.push_back(std::move(item));
   }
   for (const auto& item : fClientList) item->fDBServerItem = DBServerList().ServerOfClient(item->fClientNr);
-  return demoSeen;
+  return seen;
 }
 
 void TQVClientFile::ReadServer(TQVCustomIniFile& ini, const std::string& section,

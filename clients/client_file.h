@@ -104,11 +104,14 @@ class TQVClientFile {
   void Clear();
   // The file's bytes, or nothing when it is missing or stays locked.
   std::optional<std::string> ReadFile();
-  // Answers whether a demo section was seen.
-  bool ReadClients(std::string_view bytes);
+  struct TSectionsSeen {
+    bool demo = false;
+    bool client = false;  // a client section other than the demo's
+  };
+  TSectionsSeen ReadClients(std::string_view bytes);
   // A server section "SERVER-<number>" adds the server unless its number is known.
   void ReadServer(TQVCustomIniFile& ini, const std::string& section, const std::vector<std::string>& parts);
-  void AddDefaultClients(bool demoSeen);
+  void AddDefaultClients(const TSectionsSeen& seen);
   void AddClient(std::uint16_t number, const std::string& name);
 
   std::string fIniFileText;

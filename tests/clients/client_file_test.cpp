@@ -88,6 +88,8 @@ TEST_F(ClientFileTest, DemoSectionsAndTheDefaultClients) {
       // With clients in the file no default client 1 is added.
       {"[12]\nNR=12\nName=Agrar GbR\n[3]\nNR=3\nName=Hof\n", {"00  Demodaten", "03  Hof", "12  Agrar GbR"}},
       {"[Allgemein]\nNR=4\n[-1]\nNR=5\n", {"00  Demodaten", "01  Betriebsdaten"}},
+      // A demo section without "NR" keeps the number 65535 but stays the demo.
+      {"[0]\nName=x\n", {"01  Betriebsdaten", "65535  Demodaten"}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.text);
