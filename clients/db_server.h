@@ -11,8 +11,6 @@ namespace clients {
 
 class TQVCustomIniFile;
 
-inline constexpr char kIID_IkdrDBServerItem[] = "{A93DAF04-E2AA-4564-BADD-0E85397982C9}";
-
 class IkdrDBServerItem {
  public:
   virtual ~IkdrDBServerItem() = default;

@@ -1,14 +1,12 @@
 #include "paths.h"
 
 #include <cstdlib>
-#include <filesystem>
 
 #include "platform/desktop.h"
 #include "platform/files.h"
 #include "platform/process.h"
 #include "platform/registry.h"
 #include "rights/codepage.h"
-#include "rights/file_io.h"
 #include "terminal.h"
 #include "text_utils.h"
 

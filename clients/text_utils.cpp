@@ -13,8 +13,10 @@ std::string_view Trim(std::string_view text) {
 }
 
 std::optional<std::int32_t> TryStrToInt(std::string_view text) {
-  if (!text.empty() && text.front() == '+') text.remove_prefix(1);
-  if (text.empty() || text.front() == '+') return std::nullopt;
+  const std::size_t sign = !text.empty() && (text.front() == '+' || text.front() == '-') ? 1 : 0;
+  if (text.size() == sign || text.find_first_not_of("0123456789", sign) != std::string_view::npos)
+    return std::nullopt;
+  if (text.front() == '+') text.remove_prefix(1);  // from_chars takes no plus sign
   std::int32_t value = 0;
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value, 10);
   if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;

@@ -103,9 +103,9 @@ std::optional<std::string> PackZipEntry(const std::string& entryName, std::strin
   const Source target(zip_source_buffer_create(nullptr, 0, 0, &error));
   zip_error_fini(&error);
   if (!target) return std::nullopt;
-  zip_source_keep(target.get());  // the archive releases its reference when it closes
   Archive archive = OpenArchive(target.get(), ZIP_TRUNCATE);
   if (!archive) return std::nullopt;
+  zip_source_keep(target.get());  // the archive releases its own reference when it closes
 
   Source data(zip_source_buffer(archive.get(), content.data(), content.size(), 0));
   if (!data) return std::nullopt;

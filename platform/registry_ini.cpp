@@ -9,7 +9,6 @@
 #include <QStringList>
 
 #include <array>
-#include <cstdio>
 
 #include "registry_backend.h"
 

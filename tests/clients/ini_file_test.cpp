@@ -76,7 +76,7 @@ TEST(IniFile, ReadBoolAcceptsOnlyOneAndZeroAndRewritesTheRest) {
 }
 
 TEST(IniFile, ReadIntegerGivesZeroForTextThatIsNoNumber) {
-  const auto ini = Parsed("[S]\na=42\nb=-7\nc=abc\nd=12x\ne=99999999999\nf=\ng=+3\n");
+  const auto ini = Parsed("[S]\na=42\nb=-7\nc=abc\nd=12x\ne=99999999999\nf=\ng=+3\nh=+-5\ni=-\nj=1 2\n");
   EXPECT_EQ(ini.ReadInteger("S", "a", 5), 42);
   EXPECT_EQ(ini.ReadInteger("S", "b", 5), -7);
   EXPECT_EQ(ini.ReadInteger("S", "c", 5), 0);
@@ -84,6 +84,9 @@ TEST(IniFile, ReadIntegerGivesZeroForTextThatIsNoNumber) {
   EXPECT_EQ(ini.ReadInteger("S", "e", 5), 0);
   EXPECT_EQ(ini.ReadInteger("S", "f", 5), 0);
   EXPECT_EQ(ini.ReadInteger("S", "g", 5), 3);
+  EXPECT_EQ(ini.ReadInteger("S", "h", 5), 0);
+  EXPECT_EQ(ini.ReadInteger("S", "i", 5), 0);
+  EXPECT_EQ(ini.ReadInteger("S", "j", 5), 0);
   EXPECT_EQ(ini.ReadInteger("S", "missing", 5), 5);
   EXPECT_EQ(ini.ReadInteger("Missing", "a", -1), -1);
 }
