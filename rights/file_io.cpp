@@ -12,10 +12,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string OpenErrorText(const std::string& fileName, const std::string& reason) {
-  return "Datei " + fileName + " kann nicht geöffnet werden. " + reason;
-}
-
 std::string CreateErrorText(const std::string& fileName, const std::string& reason) {
   return "Datei " + fileName + " kann nicht erstellt werden. " + reason;
 }
@@ -41,6 +37,10 @@ void WriteParts(const fs::path& path, std::initializer_list<std::span<const std:
 
 }  // namespace
 
+std::string FileOpenErrorText(const std::string& fileName, const std::string& reason) {
+  return "Datei " + fileName + " kann nicht geöffnet werden. " + reason;
+}
+
 fs::path PathFromUtf8(const std::string& utf8) {
   return fs::path(std::u8string(utf8.begin(), utf8.end()));
 }
@@ -57,13 +57,13 @@ std::optional<FileImage> ReadWholeFile(const std::string& fileName) {
   std::error_code error;
   if (!fs::exists(path, error)) return std::nullopt;
   std::ifstream in(path, std::ios::binary);
-  if (!in) throw EFileError(OpenErrorText(fileName, std::generic_category().message(errno)));
+  if (!in) throw EFileError(FileOpenErrorText(fileName, std::generic_category().message(errno)));
   FileImage image;
   image.age = FileAge(fileName);
   in.seekg(0, std::ios::end);
   const std::streamoff size = in.tellg();
   in.seekg(0, std::ios::beg);
-  if (size < 0) throw EFileError(OpenErrorText(fileName, "Die Dateigröße ist nicht lesbar."));
+  if (size < 0) throw EFileError(FileOpenErrorText(fileName, "Die Dateigröße ist nicht lesbar."));
   image.bytes.resize(static_cast<std::size_t>(size));
   in.read(reinterpret_cast<char*>(image.bytes.data()), size);
   // A file that shrank while we read it keeps what was there.

@@ -17,6 +17,9 @@ struct FileImage {
   std::int64_t age = 0;  // last-modification time, only ever compared for equality
 };
 
+// "Datei <name> kann nicht geöffnet werden. <reason>", the message of every failed open.
+std::string FileOpenErrorText(const std::string& fileName, const std::string& reason);
+
 // Last-modification time of a file as FileImage::age has it; 0 when it cannot be read.
 std::int64_t FileAge(const std::string& fileName);
 
