@@ -10,7 +10,15 @@
 
 namespace ui {
 
-double TNumberField::Value() const { return ReadNumberText(fEdit.text(), fEdit.locale()).value_or(fValue); }
+QString TNumberField::DisplayText() const {
+  return fZeroEmpty && fValue == 0 ? QString() : FormatNumber(fValue, fDecimals, fThousands, fEdit.locale());
+}
+
+double TNumberField::Value() const {
+  // Untouched text shows the value rounded to the decimals; the value stays exact.
+  if (fEdit.text() == DisplayText()) return fValue;
+  return ReadNumberText(fEdit.text(), fEdit.locale()).value_or(fValue);
+}
 
 void TNumberField::SetValue(double value) {
   if (!std::isfinite(value)) {
@@ -44,10 +52,7 @@ void TNumberField::SetZeroEmpty(bool value) {
 
 qint64 TNumberField::AsCurrency() const { return std::llround(Value() * 10000); }
 
-void TNumberField::Display() {
-  fEdit.setText(fZeroEmpty && fValue == 0 ? QString()
-                                          : FormatNumber(fValue, fDecimals, fThousands, fEdit.locale()));
-}
+void TNumberField::Display() { fEdit.setText(DisplayText()); }
 
 bool TNumberField::HandleKey(QKeyEvent* event) {
   const QString typed = event->text();
@@ -66,9 +71,11 @@ void TNumberField::Leave() {
   const auto number = ReadNumberText(fEdit.text(), fEdit.locale());
   if (!number) {
     const QString text = fEdit.text().trimmed();
-    fEdit.selectAll();
     // Back to the field once the focus has settled where it was going.
-    QTimer::singleShot(0, &fEdit, [edit = &fEdit] { edit->setFocus(Qt::OtherFocusReason); });
+    QTimer::singleShot(0, &fEdit, [edit = &fEdit] {
+      edit->setFocus(Qt::OtherFocusReason);
+      edit->selectAll();
+    });
     ShowErrorMessage(QStringLiteral("'%1' ist kein gültiger Gleitkommawert.").arg(text));
     return;
   }

@@ -9,7 +9,8 @@ class TNumberField {
  public:
   explicit TNumberField(QLineEdit& edit) : fEdit(edit) {}
 
-  // The number the text shows, or the last accepted value while the text is no number.
+  // The number the text shows (the exact value while the text is untouched),
+  // or the last accepted value while the text is no number.
   double Value() const;
   // Shows the value; a value that cannot be shown is reported and not taken.
   void SetValue(double value);
@@ -39,6 +40,7 @@ class TNumberField {
   void Display();
 
  private:
+  QString DisplayText() const;
   QLineEdit& fEdit;
   double fValue = 0;
   int fDecimals = 2;
