@@ -11,11 +11,12 @@ namespace ui {
 
 namespace {
 
-// Asks the page control before a click or the wheel changes the page.
+// Asks the page control before a click, a key or the wheel changes the page.
+// Tab passes it by; a click on a tab hands the focus on to the page.
 class TPageTabBar : public QTabBar {
  public:
   explicit TPageTabBar(TQVPageControl* pageControl) : QTabBar(pageControl), fPageControl(pageControl) {
-    setFocusPolicy(Qt::NoFocus);
+    setFocusPolicy(Qt::ClickFocus);
   }
 
  protected:
@@ -23,6 +24,15 @@ class TPageTabBar : public QTabBar {
     const int index = tabAt(event->position().toPoint());
     if (index >= 0 && index != currentIndex() && !fPageControl->AllowChange()) return;
     QTabBar::mousePressEvent(event);
+  }
+  void mouseReleaseEvent(QMouseEvent* event) override {
+    QTabBar::mouseReleaseEvent(event);
+    fPageControl->FocusActivePage();
+  }
+  void keyPressEvent(QKeyEvent* event) override {
+    static const QList<int> kTabKeys = {Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_Down, Qt::Key_Home, Qt::Key_End};
+    if (kTabKeys.contains(event->key()) && !fPageControl->AllowChange()) return;
+    QTabBar::keyPressEvent(event);
   }
   void wheelEvent(QWheelEvent* event) override {
     if (fPageControl->AllowChange()) QTabBar::wheelEvent(event);
@@ -49,12 +59,6 @@ TQVPageControl::TQVPageControl(QWidget* parent) : QTabWidget(parent) {
   setTabBar(new TPageTabBar(this));
   setFocusPolicy(Qt::NoFocus);
   setFocusProxy(nullptr);
-  // A page chosen with the mouse gets the focus on its first control.
-  connect(this, &QTabWidget::currentChanged, this, [this] {
-    if (!isVisible()) return;
-    QWidget* focus = focusWidget();
-    if (!focus || focus == this || isAncestorOf(focus) || focus == tabBar()) SelectFirstControl(true, true);
-  });
 }
 
 TQVPageControl* TQVPageControl::Holding(QWidget* widget) {
@@ -164,10 +168,23 @@ QWidget* TQVPageControl::TargetOnNextPages(bool goForward) {
   return LeavingTarget(goForward);
 }
 
+void TQVPageControl::FocusActivePage() {
+  const QList<QWidget*> controls = FocusableControls(currentWidget());
+  if (controls.isEmpty())
+    tabBar()->setFocus(Qt::OtherFocusReason);
+  else
+    controls.first()->setFocus(Qt::TabFocusReason);
+}
+
 bool TQVPageControl::SelectNextControl(bool goForward) {
   QWidget* active = window()->focusWidget();
   if (!active || !isAncestorOf(active)) return false;
   QWidget* page = currentWidget();
+  if (!page || !page->isAncestorOf(active)) {
+    // The focus is on a page that is being hidden, or on the tabs.
+    FocusActivePage();
+    return true;
+  }
   const QList<QWidget*> controls = FocusableControls(page);
   const int index = controls.indexOf(active);
   QWidget* target = nullptr;
@@ -175,8 +192,8 @@ bool TQVPageControl::SelectNextControl(bool goForward) {
   const bool atEnd = goForward && page == LastPage() && index == controls.size() - 1;
   if (atStart || atEnd) {
     target = LeavingTarget(goForward);
-  } else if (index < 0 && !controls.isEmpty()) {
-    target = goForward ? controls.first() : controls.last();
+  } else if (index < 0) {
+    target = goForward ? controls.value(0) : controls.value(controls.size() - 1);
   } else {
     const int next = index + (goForward ? 1 : -1);
     target = next >= 0 && next < controls.size() ? controls.at(next) : TargetOnNextPages(goForward);
@@ -195,7 +212,7 @@ bool TQVPageControl::HandleCtrlTab(QWidget* focus, bool backward) {
 
 void TQVPageControl::focusInEvent(QFocusEvent* event) {
   QTabWidget::focusInEvent(event);
-  SelectFirstControl(true, true);
+  FocusActivePage();
   update();
 }
 

@@ -43,6 +43,8 @@ class TQVPageControl : public QTabWidget {
 
   // The controls of a page that Tab stops at, in tab order.
   QList<QWidget*> FocusableControls(QWidget* page) const;
+  // Focuses the first control of the active page, or its tab when it has none.
+  void FocusActivePage();
   // Focuses the first (or last) control of the first page in that direction that has one.
   void SelectFirstControl(bool goForward, bool currentPage);
   // Moves the focus on from the focused control across the pages; false when
