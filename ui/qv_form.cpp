@@ -52,7 +52,7 @@ void TQVForm::ChangeScale(int m, int d) {
   if (!minimumSize().isNull()) setMinimumSize(ScaledSize(minimumSize(), m, d));
   if (maximumWidth() < QWIDGETSIZE_MAX) setMaximumWidth(ScaleValue(maximumWidth(), m, d));
   if (maximumHeight() < QWIDGETSIZE_MAX) setMaximumHeight(ScaleValue(maximumHeight(), m, d));
-  resize(ScaledSize(size(), m, d));
+  resize(ScaledSize(boundsBefore.size(), m, d));
   ChangeScaleControls(this, m, d, false);
   fInChangeScale = false;
   fIsScaled = fScaleDPI > 96;
