@@ -105,7 +105,8 @@ void TSavePosForm::LoadRegistryData() {
 }
 
 bool TSavePosForm::PositionRoutine(bool load) {
-  if (load && fDefaultOpen) return false;
+  // Without a name the window has no key of its own.
+  if ((load && fDefaultOpen) || FormularName().isEmpty()) return false;
   bool result = !load;
   try {
     Registry r(RegistryRoot::CurrentUser);
