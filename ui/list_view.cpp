@@ -155,7 +155,9 @@ bool TQVListView::eventFilter(QObject* watched, QEvent* event) {
 void TQVListView::ChangeScale(int m, int d) {
   if (m == d) return;
   header()->setMinimumSectionSize(ScaleValue(header()->minimumSectionSize(), m, d));
-  for (int column = 0; column < columnCount(); ++column)
+  // A stretched last column follows the view's width by itself.
+  const int scaledColumns = header()->stretchLastSection() ? columnCount() - 1 : columnCount();
+  for (int column = 0; column < scaledColumns; ++column)
     setColumnWidth(column, ScaleValue(columnWidth(column), m, d));
   LoadColumnWidths();
   if (currentItem()) scrollToItem(currentItem());
