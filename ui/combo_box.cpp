@@ -11,13 +11,8 @@ constexpr qint64 kSearchPauseMs = 2000;
 
 }  // namespace
 
-TQVComboBox::TQVComboBox(QWidget* parent) : TNavigationKeys<QComboBox>(parent) {
+TQVComboBox::TQVComboBox(QWidget* parent) : TRequiredMark<TNavigationKeys<QComboBox>>(parent) {
   view()->installEventFilter(this);
-}
-
-void TQVComboBox::SetRequired(TRequired value) {
-  fRequired = value;
-  PaintRequired(this, value);
 }
 
 void TQVComboBox::keyPressEvent(QKeyEvent* event) {

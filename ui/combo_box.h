@@ -10,13 +10,11 @@
 
 namespace ui {
 
-class TQVComboBox : public TNavigationKeys<QComboBox> {
+class TQVComboBox : public TRequiredMark<TNavigationKeys<QComboBox>> {
   Q_OBJECT
  public:
   explicit TQVComboBox(QWidget* parent = nullptr);
 
-  TRequired Required() const { return fRequired; }
-  void SetRequired(TRequired value);
   // What was typed so far; forgotten after two seconds without a key.
   QString SearchText() const { return fSearchText; }
   // The data attached to the chosen entry.
@@ -29,7 +27,6 @@ class TQVComboBox : public TNavigationKeys<QComboBox> {
  private:
   bool StepEntry(QKeyEvent* event);
   bool SearchEntry(QKeyEvent* event);
-  TRequired fRequired = rqNo;
   QString fSearchText;
   QElapsedTimer fLastSearchKey;
 };

@@ -5,12 +5,12 @@
 #include <QLineEdit>
 
 #include "ui/key_navigation.h"
-#include "ui/number_field.h"
+#include "ui/number_editing.h"
 #include "ui/required.h"
 
 namespace ui {
 
-class TCustomComboEdit : public TNavigationKeys<QLineEdit> {
+class TCustomComboEdit : public TRequiredMark<TNavigationKeys<QLineEdit> > {
   Q_OBJECT
  public:
   explicit TCustomComboEdit(QWidget* parent = nullptr);
@@ -18,45 +18,26 @@ class TCustomComboEdit : public TNavigationKeys<QLineEdit> {
   bool ButtonVisible() const { return fButton->isVisible(); }
   void SetButtonVisible(bool value) { fButton->setVisible(value); }
   void SetButtonGlyph(const QIcon& glyph) { fButton->setIcon(glyph); }
-  TRequired Required() const { return fRequired; }
-  void SetRequired(TRequired value);
 
  signals:
   void ButtonClick();
 
- protected:
-  QAction* Button() const { return fButton; }
-
  private:
   QAction* fButton;
-  TRequired fRequired = rqNo;
 };
 
-class TCustomNumEdit : public TCustomComboEdit {
+class TCustomNumEdit : public TNumberEditing<TCustomComboEdit> {
   Q_OBJECT
  public:
-  explicit TCustomNumEdit(QWidget* parent = nullptr);
+  explicit TCustomNumEdit(QWidget* parent = nullptr) : TNumberEditing(parent) {}
 
-  double Value() const { return fField.Value(); }
-  void SetValue(double value) { fField.SetValue(value); }
-  int DecimalPlaces() const { return fField.Decimals(); }
-  void SetDecimalPlaces(int value) { fField.SetDecimals(value); }
-  double MinValue() const { return fField.MinValue(); }
-  double MaxValue() const { return fField.MaxValue(); }
-  void SetRange(double minValue, double maxValue) { fField.SetRange(minValue, maxValue); }
+  int DecimalPlaces() const { return Field().Decimals(); }
+  void SetDecimalPlaces(int value) { Field().SetDecimals(value); }
   // Whether leaving the field limits the value to the range.
-  bool CheckOnExit() const { return fField.ClampOnLeave(); }
-  void SetCheckOnExit(bool value) { fField.SetClampOnLeave(value); }
-  bool ZeroEmpty() const { return fField.ZeroEmpty(); }
-  void SetZeroEmpty(bool value) { fField.SetZeroEmpty(value); }
-  qint64 AsCurrency() const { return fField.AsCurrency(); }
-
- protected:
-  void keyPressEvent(QKeyEvent* event) override;
-  void focusOutEvent(QFocusEvent* event) override;
-
- private:
-  TNumberField fField{*this};
+  bool CheckOnExit() const { return Field().ClampOnLeave(); }
+  void SetCheckOnExit(bool value) { Field().SetClampOnLeave(value); }
+  bool ZeroEmpty() const { return Field().ZeroEmpty(); }
+  void SetZeroEmpty(bool value) { Field().SetZeroEmpty(value); }
 };
 
 // The number edit of the combo-edit family. Its button would open a

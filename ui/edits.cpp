@@ -14,12 +14,7 @@ constexpr int kUnlimited = 32767;
 
 }  // namespace
 
-TQVEdit::TQVEdit(QWidget* parent) : TNavigationKeys<QLineEdit>(parent) {}
-
-void TQVEdit::SetRequired(TRequired value) {
-  fRequired = value;
-  PaintRequired(this, value);
-}
+TQVEdit::TQVEdit(QWidget* parent) : TRequiredMark<TNavigationKeys<QLineEdit>>(parent) {}
 
 int TQVEdit::MaxLength() const { return maxLength() >= kUnlimited ? 0 : maxLength(); }
 

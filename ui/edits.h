@@ -8,13 +8,11 @@
 
 namespace ui {
 
-class TQVEdit : public TNavigationKeys<QLineEdit> {
+class TQVEdit : public TRequiredMark<TNavigationKeys<QLineEdit>> {
   Q_OBJECT
  public:
   explicit TQVEdit(QWidget* parent = nullptr);
 
-  TRequired Required() const { return fRequired; }
-  void SetRequired(TRequired value);
   // 0 when the field has no limit.
   int MaxLength() const;
   void SetMaxLength(int value);
@@ -33,7 +31,6 @@ class TQVEdit : public TNavigationKeys<QLineEdit> {
 
  private:
   bool IsRightAligned() const;
-  TRequired fRequired = rqNo;
   bool fAutoSelect = true;
 };
 

@@ -14,14 +14,8 @@ constexpr int kUnitGap = 4;
 
 }  // namespace
 
-bool LeavesField(Qt::FocusReason reason) {
-  return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
-}
-
-TQVCurrEdit::TQVCurrEdit(QWidget* parent) : TNavigationKeys<QLineEdit>(parent) {
-  setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+TQVCurrEdit::TQVCurrEdit(QWidget* parent) : TNumberEditing(parent) {
   setSizePolicy(QSizePolicy::Fixed, sizePolicy().verticalPolicy());
-  fField.Display();
 }
 
 void TQVCurrEdit::SetEinheit(const QString& value) {
@@ -31,28 +25,9 @@ void TQVCurrEdit::SetEinheit(const QString& value) {
   update();
 }
 
-void TQVCurrEdit::SetRequired(TRequired value) {
-  fRequired = value;
-  PaintRequired(this, value);
-}
-
 int TQVCurrEdit::AsInteger() const { return static_cast<int>(std::lround(Value())); }
 
 QSize TQVCurrEdit::sizeHint() const { return {kDefaultWidth, QLineEdit::sizeHint().height()}; }
-
-void TQVCurrEdit::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_Escape) {
-    event->ignore();  // for the window's cancel button
-    return;
-  }
-  if (fField.HandleKey(event)) return;
-  TNavigationKeys<QLineEdit>::keyPressEvent(event);
-}
-
-void TQVCurrEdit::focusOutEvent(QFocusEvent* event) {
-  QLineEdit::focusOutEvent(event);
-  if (LeavesField(event->reason())) fField.Leave();
-}
 
 void TQVCurrEdit::paintEvent(QPaintEvent* event) {
   QLineEdit::paintEvent(event);

@@ -8,7 +8,13 @@
 #include "ui/messages.h"
 #include "ui/number_text.h"
 
+#include "ui/number_editing.h"
+
 namespace ui {
+
+bool LeavesField(Qt::FocusReason reason) {
+  return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
+}
 
 QString TNumberField::DisplayText() const {
   return fZeroEmpty && fValue == 0 ? QString() : FormatNumber(fValue, fDecimals, fThousands, fEdit.locale());

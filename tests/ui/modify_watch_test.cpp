@@ -58,6 +58,7 @@ struct Panel {
   QLabel* lName;
   QGroupBox* gbFilter;
   TQVEdit* edFilter;
+  TQVModifyWatch watch;
 
   Panel() {
     root.setObjectName("pnUser");
@@ -97,6 +98,7 @@ struct Panel {
     gbFilter = Add<QGroupBox>(&root, "gbFilter");
     new QVBoxLayout(gbFilter);
     edFilter = Add<TQVEdit>(gbFilter, "edFilter");
+    watch.SetWatchAt(&root);
   }
 };
 
@@ -135,8 +137,7 @@ class ModifyWatchTest : public QObject {
  private slots:
   void NothingCountsBeforeTheFirstLoad() {
     Panel panel;
-    TQVModifyWatch watch;
-    watch.SetWatchAt(&panel.root);
+    TQVModifyWatch& watch = panel.watch;
     panel.edName->setText("Maier");
     QVERIFY(!watch.Modified());
     QCOMPARE(watch.DifferentControls(), QString());
@@ -145,8 +146,7 @@ class ModifyWatchTest : public QObject {
   void EachValueKindCountsUntilItsOldValueIsBack() {
     for (const ValueChange& kind : ValueChanges()) {
       Panel panel;
-      TQVModifyWatch watch;
-      watch.SetWatchAt(&panel.root);
+      TQVModifyWatch& watch = panel.watch;
       watch.LoadValues();
       QVERIFY2(!watch.Modified(), kind.control);
       kind.change(panel);
@@ -159,8 +159,7 @@ class ModifyWatchTest : public QObject {
 
   void RetypingTheOldTextLeavesThePanelUnmodified() {
     Panel panel;
-    TQVModifyWatch watch;
-    watch.SetWatchAt(&panel.root);
+    TQVModifyWatch& watch = panel.watch;
     watch.LoadValues();
     panel.edName->setFocus();
     panel.edName->selectAll();
@@ -172,8 +171,7 @@ class ModifyWatchTest : public QObject {
 
   void HiddenControlsNeverCountDisabledOnlyWhileCheckDisabled() {
     Panel panel;
-    TQVModifyWatch watch;
-    watch.SetWatchAt(&panel.root);
+    TQVModifyWatch& watch = panel.watch;
     watch.LoadValues();
     panel.edName->setText("Maier");
     panel.edName->hide();
@@ -191,8 +189,7 @@ class ModifyWatchTest : public QObject {
 
   void UserControlsCountThroughChangedOrTheHost() {
     Panel panel;
-    TQVModifyWatch watch;
-    watch.SetWatchAt(&panel.root);
+    TQVModifyWatch& watch = panel.watch;
     watch.LoadValues();
     QVERIFY(watch.GetControlValue(panel.tvRights).has_value());
     QVERIFY(watch.GetControlValue(panel.tvRights)->isNull());
@@ -213,8 +210,7 @@ class ModifyWatchTest : public QObject {
 
   void PushButtonsGivenToAddControlsAreAnsweredByTheHostOnly() {
     Panel panel;
-    TQVModifyWatch watch;
-    watch.SetWatchAt(&panel.root);
+    TQVModifyWatch& watch = panel.watch;
     watch.AddControls({panel.bbPassword});
     watch.LoadValues();
     watch.Changed(panel.bbPassword, true);
@@ -231,8 +227,7 @@ class ModifyWatchTest : public QObject {
 
   void ModifiedStopsAtTheFirstDifference() {
     Panel panel;
-    TQVModifyWatch watch;
-    watch.SetWatchAt(&panel.root);
+    TQVModifyWatch& watch = panel.watch;
     watch.AddControls({panel.bbPassword});
     watch.LoadValues();
     int asked = 0;
@@ -246,8 +241,7 @@ class ModifyWatchTest : public QObject {
 
   void NamesTextUsesClassAndPositionForUnnamedControls() {
     Panel panel;
-    TQVModifyWatch watch;
-    watch.SetWatchAt(&panel.root);
+    TQVModifyWatch& watch = panel.watch;
     watch.LoadValues();
     panel.edName->setText("Maier");
     panel.unnamed->setText("x");
@@ -262,8 +256,7 @@ class ModifyWatchTest : public QObject {
 
   void UndoRestoresValuesAndAsksUserListControls() {
     Panel panel;
-    TQVModifyWatch watch;
-    watch.SetWatchAt(&panel.root);
+    TQVModifyWatch& watch = panel.watch;
     watch.AddControls({panel.bbPassword});
     watch.LoadValues();
     QList<QWidget*> undoAsked;
@@ -284,8 +277,7 @@ class ModifyWatchTest : public QObject {
 
   void SetControlValueKeepsTheRememberedValue() {
     Panel panel;
-    TQVModifyWatch watch;
-    watch.SetWatchAt(&panel.root);
+    TQVModifyWatch& watch = panel.watch;
     watch.LoadValues();
     watch.SetControlValue(panel.edName, "Huber");
     QVERIFY(!watch.Modified());
@@ -301,8 +293,7 @@ class ModifyWatchTest : public QObject {
 
   void NegativeListedContainersAreNeitherWatchedNorSwitched() {
     Panel panel;
-    TQVModifyWatch watch;
-    watch.SetWatchAt(&panel.root);
+    TQVModifyWatch& watch = panel.watch;
     watch.AddToNegativeList({panel.gbFilter});
     watch.LoadValues();
     panel.edFilter->setText("x");
@@ -319,8 +310,7 @@ class ModifyWatchTest : public QObject {
 
   void SetEnabledLeavesTheNoDisableListEnabledUnlessIgnored() {
     Panel panel;
-    TQVModifyWatch watch;
-    watch.SetWatchAt(&panel.root);
+    TQVModifyWatch& watch = panel.watch;
     watch.AddNoDisableControls({panel.bbPassword});
     watch.LoadValues();
     panel.bbPassword->setEnabled(false);
@@ -343,8 +333,7 @@ class ModifyWatchTest : public QObject {
 
   void ListViewsAreUserControlsUnlessWatchedByValue() {
     Panel panel;
-    TQVModifyWatch watch;
-    watch.SetWatchAt(&panel.root);
+    TQVModifyWatch& watch = panel.watch;
     watch.LoadValues();
     panel.lvUsers->AddItem("Maier", {"Hof"});
     QVERIFY(!watch.Modified());
