@@ -52,7 +52,7 @@ std::int64_t FileAge(const std::string& fileName) {
   return static_cast<std::int64_t>(time.time_since_epoch().count());
 }
 
-std::optional<FileImage> ReadWholeFile(const std::string& fileName) {
+std::optional<FileImage> ReadWholeFile(const std::string& fileName, std::uint64_t maxBytes) {
   const fs::path path = PathFromUtf8(fileName);
   std::error_code error;
   if (!fs::exists(path, error)) return std::nullopt;
@@ -64,6 +64,8 @@ std::optional<FileImage> ReadWholeFile(const std::string& fileName) {
   const std::streamoff size = in.tellg();
   in.seekg(0, std::ios::beg);
   if (size < 0) throw EFileError(FileOpenErrorText(fileName, "Die Dateigröße ist nicht lesbar."));
+  if (static_cast<std::uint64_t>(size) > maxBytes)
+    throw EFileError(FileOpenErrorText(fileName, "Die Datei ist zu groß (" + std::to_string(size) + " Bytes)."));
   image.bytes.resize(static_cast<std::size_t>(size));
   in.read(reinterpret_cast<char*>(image.bytes.data()), size);
   // A file that shrank while we read it keeps what was there.
