@@ -243,31 +243,24 @@ void TRightTree::UpdateTreeImages() {
   }
 }
 
-void TRightTree::CheckNodeAll(TRightNode* node) {
-  if (node == nullptr || node->childCount() == 0) return;
-  if (node->State.State == tsGrNone) {
-    SwitchNodeState(node, false);
-  } else if (node->State.State == tsGrChkPart) {
-    for (int i = 0; i < node->childCount(); ++i) {
-      TRightNode* child = ChildOf(node, i);
-      if (child->childCount() > 0)
-        CheckNodeAll(child);
-      else if (child->State.Right && child->State.State == tsNone)
-        SwitchNodeState(child, false);
-    }
-  }
-}
+void TRightTree::CheckNodeAll(TRightNode* node) { CheckBranch(node, true); }
 
-void TRightTree::CheckNodeNothing(TRightNode* node) {
+void TRightTree::CheckNodeNothing(TRightNode* node) { CheckBranch(node, false); }
+
+void TRightTree::CheckBranch(TRightNode* node, bool tick) {
   if (node == nullptr || node->childCount() == 0) return;
-  if (node->State.State == tsGrChecked) {
+  // A whole group in the opposite state is switched as one; a partly ticked
+  // one child by child, without the master-data coupling.
+  const TTreeState opposite = tick ? tsGrNone : tsGrChecked;
+  const TTreeState rightToSwitch = tick ? tsNone : tsChecked;
+  if (node->State.State == opposite) {
     SwitchNodeState(node, false);
   } else if (node->State.State == tsGrChkPart) {
     for (int i = 0; i < node->childCount(); ++i) {
       TRightNode* child = ChildOf(node, i);
       if (child->childCount() > 0)
-        CheckNodeNothing(child);
-      else if (child->State.Right && child->State.State == tsChecked)
+        CheckBranch(child, tick);
+      else if (child->State.Right && child->State.State == rightToSwitch)
         SwitchNodeState(child, false);
     }
   }

@@ -92,6 +92,7 @@ class TRightTree : public QTreeWidget {
  private:
   bool RightVisible(const rights::TCustomRight& entry) const;
   TRightNode* FindNodeByID(std::int32_t id) const;
+  void CheckBranch(TRightNode* node, bool tick);
   void ToggleNode(TRightNode* node, bool stdDlgActn);
   void PropagateStdDlg(TRightNode* node);
   void CalcGrState(TRightNode* node);
