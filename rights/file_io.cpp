@@ -73,8 +73,8 @@ std::optional<FileImage> ReadWholeFile(const std::string& fileName, std::uint64_
   return image;
 }
 
-void WriteFileAtomically(const std::string& fileName,
-                         std::initializer_list<std::span<const std::uint8_t>> parts) {
+std::int64_t WriteFileAtomically(const std::string& fileName,
+                                 std::initializer_list<std::span<const std::uint8_t>> parts) {
   const fs::path target = PathFromUtf8(fileName);
   const fs::path temp = TemporarySibling(target);
   std::error_code ignored;
@@ -83,7 +83,11 @@ void WriteFileAtomically(const std::string& fileName,
     // Keep the permissions the shared file had.
     const auto status = fs::status(target, ignored);
     if (!ignored && fs::exists(status)) fs::permissions(temp, status.permissions(), ignored);
+    // Taken before the rename, which keeps it: after it another writer may
+    // already have replaced the file again.
+    const auto written = fs::last_write_time(temp);
     fs::rename(temp, target);
+    return static_cast<std::int64_t>(written.time_since_epoch().count());
   } catch (const std::system_error& failure) {  // filesystem_error included
     fs::remove(temp, ignored);
     throw EFileError(CreateErrorText(fileName, failure.code().message()));

@@ -33,7 +33,8 @@ std::optional<FileImage> ReadWholeFile(const std::string& fileName, std::uint64_
 // Replaces the file by the concatenated parts: a temporary file in the same
 // folder is written, flushed and renamed over the old one. On any failure the
 // old file stays as it was, the temporary file is removed and EFileError is raised.
-void WriteFileAtomically(const std::string& fileName,
-                         std::initializer_list<std::span<const std::uint8_t>> parts);
+// Returns the age (as FileAge gives it) of the file written.
+std::int64_t WriteFileAtomically(const std::string& fileName,
+                                 std::initializer_list<std::span<const std::uint8_t>> parts);
 
 }  // namespace rights
