@@ -7,8 +7,9 @@ namespace qxr {
 namespace {
 
 // A new command is one more file and one more line here.
-const std::array<const Command*, 7> kCommands = {
-    &InfoCommand, &VerifyCommand, &UsersCommand, &GroupsCommand, &RightsCommand, &ExplainCommand, &CatalogCommand,
+const std::array<const Command*, 11> kCommands = {
+    &InfoCommand,    &VerifyCommand, &UsersCommand,  &GroupsCommand, &RightsCommand, &ExplainCommand,
+    &InitCommand,    &PasswdCommand, &LockCommand,   &UnlockCommand, &CatalogCommand,
 };
 
 }  // namespace

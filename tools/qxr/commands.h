@@ -13,6 +13,10 @@ extern const Command UsersCommand;
 extern const Command GroupsCommand;
 extern const Command RightsCommand;
 extern const Command ExplainCommand;
+extern const Command InitCommand;
+extern const Command PasswdCommand;
+extern const Command LockCommand;
+extern const Command UnlockCommand;
 extern const Command CatalogCommand;
 
 // In the order `qxr --help` lists them.
