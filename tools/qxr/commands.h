@@ -17,6 +17,8 @@ extern const Command InitCommand;
 extern const Command PasswdCommand;
 extern const Command LockCommand;
 extern const Command UnlockCommand;
+extern const Command ExportCommand;
+extern const Command ImportCommand;
 extern const Command CatalogCommand;
 
 // In the order `qxr --help` lists them.
