@@ -27,11 +27,10 @@ TDateTime DateTimeFromTm(const std::tm& local, int milliseconds) {
   return days + seconds / 86400.0;
 }
 
-TDateTime NowAsDateTime() {
-  const auto now = std::chrono::system_clock::now();
-  const std::time_t t = std::chrono::system_clock::to_time_t(now);
-  const int ms = static_cast<int>(
-      std::chrono::duration_cast<std::chrono::milliseconds>(now.time_since_epoch()).count() % 1000);
+TDateTime DateTimeFromSystemTime(std::chrono::system_clock::time_point when) {
+  const auto seconds = std::chrono::floor<std::chrono::seconds>(when);
+  const std::time_t t = std::chrono::system_clock::to_time_t(seconds);
+  const int ms = static_cast<int>(std::chrono::duration_cast<std::chrono::milliseconds>(when - seconds).count());
   static std::mutex guard;  // std::localtime shares one buffer
   std::tm local;
   {
@@ -40,6 +39,8 @@ TDateTime NowAsDateTime() {
   }
   return DateTimeFromTm(local, ms);
 }
+
+TDateTime NowAsDateTime() { return DateTimeFromSystemTime(std::chrono::system_clock::now()); }
 
 std::tm TmFromDateTime(TDateTime value) {
   const double wholeDays = std::floor(value);

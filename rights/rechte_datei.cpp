@@ -83,7 +83,8 @@ void TRechteDatei::Write() {
   written.Version = static_cast<std::int32_t>(static_cast<std::uint32_t>(fRFHeader.Version) + 1u);
   ByteWriter header;
   WriteHeader(header, written);
-  WriteFileAtomically(fFileName, {header.Bytes(), body});
+  // The file on disk is now this container's: its own write is no change by others.
+  fAge = WriteFileAtomically(fFileName, {header.Bytes(), body});
   fRFHeader.Version = written.Version;
 }
 

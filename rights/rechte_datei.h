@@ -23,7 +23,8 @@ class TRechteDatei {
   // damaged lists EClassError or EReadError. Header, lists and Age change only
   // when the whole file was loaded.
   void Read(bool ChkCRC);
-  // Replaces the file atomically; on failure the file and Version stay as they were.
+  // Replaces the file atomically; on failure the file and Version stay as they
+  // were. Age then is the written file's, so only others' writes change it.
   void Write();
 
   // Read without the file: false when the image is shorter than its header.

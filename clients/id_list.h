@@ -1,0 +1,28 @@
+#pragma once
+// TIDList: identifiers without duplicates and without 0, in the order added.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace clients {
+
+class TIDList {
+ public:
+  // False for 0 and for an identifier already held.
+  bool Add(std::int32_t id);
+  bool Contains(std::int32_t id) const;
+  std::size_t Count() const { return fIDs.size(); }
+  std::int32_t operator[](std::size_t index) const { return fIDs.at(index); }
+  void Clear() { fIDs.clear(); }
+
+  // Replaces the list by every part of the text that is an integer.
+  void SetText(std::string_view text, char separator = ',');
+  std::string GetText(char separator = ',') const;
+
+ private:
+  std::vector<std::int32_t> fIDs;
+};
+
+}  // namespace clients

@@ -1,0 +1,44 @@
+#pragma once
+// Files and folders as the suite's settings code needs them. Names are UTF-8.
+#include <chrono>
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace platform {
+
+#ifdef _WIN32
+inline constexpr char kPathDelimiter = '\\';
+#else
+inline constexpr char kPathDelimiter = '/';
+#endif
+
+// Nothing when the time cannot be read.
+std::optional<std::chrono::system_clock::time_point> FileLastWriteTime(const std::string& fileName);
+
+bool FileExists(const std::string& fileName);
+bool FolderExists(const std::string& folder);
+// Creates the folder with its missing parents; true when it exists afterwards.
+bool CreateFolders(const std::string& folder);
+// The absolute, normalised form of a file name.
+std::string ExpandFileName(const std::string& fileName);
+
+// Whether the path lies on a network drive: a remote drive or UNC path on
+// Windows, a network file system (NFS, SMB/CIFS and the like) elsewhere.
+// Anything that cannot be determined counts as local.
+bool IsOnNetworkDrive(const std::string& path);
+
+enum class OpenFailure { None, FileNotFound, PathNotFound, AccessDenied, Other };
+
+struct FileReadResult {
+  OpenFailure failure = OpenFailure::None;
+  std::uint32_t systemCode = 0;  // the system's own error number (errno, GetLastError)
+  std::string systemMessage;     // the system's text for it
+  std::string bytes;
+};
+
+// Reads the whole file while others may read it but not write it (where the
+// system has share modes; elsewhere readers and writers do not exclude each other).
+FileReadResult ReadFileDenyingWrites(const std::string& fileName);
+
+}  // namespace platform

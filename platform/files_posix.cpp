@@ -1,0 +1,103 @@
+#ifndef _WIN32
+
+#include <fcntl.h>
+#include <sys/statfs.h>
+#include <unistd.h>
+
+#include <array>
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+
+#include "files.h"
+#include "rights/file_io.h"
+
+namespace platform {
+
+namespace {
+
+// Super-block magic numbers of the network file systems (linux/magic.h and the
+// file systems' own headers). 9P is left out: it also carries local Windows drives.
+constexpr std::array<unsigned long, 9> kNetworkFileSystems = {
+    0x6969,      // NFS
+    0x517B,      // SMB
+    0xFF534D42,  // CIFS
+    0xFE534D42,  // SMB2/3
+    0x564C,      // NCP
+    0x73757245,  // Coda
+    0x5346414F,  // AFS
+    0x6B414653,  // kAFS
+    0x00C36400,  // Ceph
+};
+
+// statfs needs something that exists: the nearest existing folder above a path.
+std::filesystem::path NearestExisting(std::filesystem::path path) {
+  std::error_code error;
+  path = std::filesystem::absolute(path, error);
+  while (!path.empty() && !std::filesystem::exists(path, error) && path != path.root_path())
+    path = path.parent_path();
+  return path;
+}
+
+OpenFailure Classify(int error, const std::string& fileName) {
+  switch (error) {
+    case ENOENT: {
+      // Windows tells a missing folder from a missing file; so do we.
+      std::error_code ignored;
+      const auto parent = std::filesystem::absolute(rights::PathFromUtf8(fileName), ignored).parent_path();
+      return std::filesystem::is_directory(parent, ignored) ? OpenFailure::FileNotFound
+                                                            : OpenFailure::PathNotFound;
+    }
+    case ENOTDIR:
+      return OpenFailure::PathNotFound;
+    case EACCES:
+    case EPERM:
+      return OpenFailure::AccessDenied;
+    default:
+      return OpenFailure::Other;
+  }
+}
+
+FileReadResult Failed(int error, const std::string& fileName) {
+  FileReadResult result;
+  result.failure = Classify(error, fileName);
+  result.systemCode = static_cast<std::uint32_t>(error);
+  result.systemMessage = std::strerror(error);
+  return result;
+}
+
+}  // namespace
+
+bool IsOnNetworkDrive(const std::string& path) {
+  const auto existing = NearestExisting(rights::PathFromUtf8(path));
+  struct statfs info {};
+  if (existing.empty() || statfs(existing.c_str(), &info) != 0) return false;
+  const auto type = static_cast<unsigned long>(info.f_type) & 0xFFFFFFFFUL;
+  for (const unsigned long network : kNetworkFileSystems)
+    if (type == network) return true;
+  return false;
+}
+
+FileReadResult ReadFileDenyingWrites(const std::string& fileName) {
+  const int fd = open(rights::PathFromUtf8(fileName).c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return Failed(errno, fileName);
+  FileReadResult result;
+  std::array<char, 65536> buffer;
+  for (;;) {
+    const ssize_t count = read(fd, buffer.data(), buffer.size());
+    if (count == 0) break;
+    if (count < 0) {
+      if (errno == EINTR) continue;
+      const int error = errno;
+      close(fd);
+      return Failed(error, fileName);
+    }
+    result.bytes.append(buffer.data(), static_cast<std::size_t>(count));
+  }
+  close(fd);
+  return result;
+}
+
+}  // namespace platform
+
+#endif  // !_WIN32
