@@ -24,7 +24,7 @@ std::vector<std::uint8_t> ReadJsonInput(const std::string& name) {
     for (std::istreambuf_iterator<char> in(std::cin), end; in != end && bytes.size() <= kMaxJsonSize; ++in)
       bytes.push_back(static_cast<std::uint8_t>(*in));
   } else {
-    bytes = ReadFileBytes(name, "the JSON file");
+    bytes = ReadFileBytes(name, "the JSON file", kMaxJsonSize);
   }
   if (bytes.size() > kMaxJsonSize)
     throw Failure(ExitFileError, name + ": larger than " + std::to_string(kMaxJsonSize) + " bytes");

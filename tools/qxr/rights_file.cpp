@@ -5,7 +5,6 @@
 
 #include "command_line.h"
 #include "output.h"
-#include "rights/file_io.h"
 
 namespace qxr {
 
@@ -40,9 +39,9 @@ auto& FindUserIn(File& file, const std::string& loginOrID) {
 
 }  // namespace
 
-std::vector<std::uint8_t> ReadFileBytes(const std::string& fileName, const char* what) {
+std::vector<std::uint8_t> ReadFileBytes(const std::string& fileName, const char* what, std::uint64_t maxBytes) {
   try {
-    auto image = rights::ReadWholeFile(fileName);
+    auto image = rights::ReadWholeFile(fileName, maxBytes);
     if (!image) FileFailure(fileName, std::string(what) + " does not exist");
     return std::move(image->bytes);
   } catch (const rights::ERightsError& error) {

@@ -8,12 +8,15 @@
 #include <vector>
 
 #include "command.h"
+#include "rights/file_io.h"
 #include "rights/rechte_datei.h"
 
 namespace qxr {
 
-// The whole file; ExitFileError when it does not exist or cannot be read.
-std::vector<std::uint8_t> ReadFileBytes(const std::string& fileName, const char* what);
+// The whole file; ExitFileError when it does not exist, cannot be read or is
+// larger than maxBytes.
+std::vector<std::uint8_t> ReadFileBytes(const std::string& fileName, const char* what,
+                                        std::uint64_t maxBytes = rights::MaxWholeFileBytes);
 
 // The failure for a file shorter than the header it announces.
 Failure TooShortFailure(const std::string& fileName, std::size_t size);
