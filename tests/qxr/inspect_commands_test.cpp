@@ -105,7 +105,8 @@ TEST_F(QxrInspect, UnreadableFilesAreExitCodeThree) {
   const std::string missing = dir.File("missing.qxr");
   for (const QStringList& arguments :
        {QStringList{"users", Q(missing)}, QStringList{"users", Q(damaged)}, QStringList{"verify", Q(missing)},
-        QStringList{"catalog", Q(missing)}, QStringList{"rights", file, "--user", "anna", "--catalog", Q(path)}}) {
+        QStringList{"catalog", Q(missing)}, QStringList{"rights", file, "--user", "anna", "--catalog", Q(path)},
+        QStringList{"clients", "--datadir", Q(missing)}}) {
     const QxrRun run = RunQxr(arguments);
     EXPECT_EQ(run.exitCode, 3) << arguments.join(' ').toStdString();
     EXPECT_FALSE(run.err.empty());

@@ -13,6 +13,7 @@ TEST(QxrUsage, MistakesOnTheCommandLine) {
       {"explain", "a.qxr", "--user", "anna", "--right", "12x", "--client", "5"},
       {"explain", "a.qxr", "--user", "anna", "--right", "1200"},        // no --client
       {"import", "export.json"},
+      {"clients", "--datadir"},
   };
   for (const QStringList& arguments : cases) {
     const QxrRun run = RunQxr(arguments);
@@ -26,7 +27,7 @@ TEST(QxrUsage, HelpForTheToolAndEveryCommand) {
   const QxrRun overview = RunQxr({"--help"});
   EXPECT_EQ(overview.exitCode, 0);
   for (const char* command : {"info", "verify", "users", "groups", "rights", "explain", "init", "passwd", "lock",
-                              "unlock", "export", "import", "catalog"}) {
+                              "unlock", "export", "import", "catalog", "paths", "clients"}) {
     EXPECT_NE(overview.out.find(std::string("  ") + command + " "), std::string::npos) << command;
     const QxrRun help = RunQxr({command, "--help"});
     EXPECT_EQ(help.exitCode, 0) << command;

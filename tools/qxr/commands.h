@@ -20,6 +20,8 @@ extern const Command UnlockCommand;
 extern const Command ExportCommand;
 extern const Command ImportCommand;
 extern const Command CatalogCommand;
+extern const Command PathsCommand;
+extern const Command ClientsCommand;
 
 // In the order `qxr --help` lists them.
 std::span<const Command* const> AllCommands();
