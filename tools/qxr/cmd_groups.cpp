@@ -21,11 +21,6 @@ std::string MembersText(const rights::TRechteDatei& file, const rights::IntList&
   return text;
 }
 
-void Declare(CommandLine& line) {
-  line.AddArgument("FILE", "The rights file.");
-  line.AddJsonFlag();
-}
-
 int Run(const CommandLine& line) {
   const auto file = OpenRightsFile(line.Argument(0));
   if (line.Json()) {
@@ -47,6 +42,6 @@ int Run(const CommandLine& line) {
 
 }  // namespace
 
-const Command GroupsCommand{"groups", "Lists the groups: number, name, members.", Declare, Run};
+const Command GroupsCommand{"groups", "Lists the groups: number, name, members.", DeclareRightsFileAndJson, Run};
 
 }  // namespace qxr

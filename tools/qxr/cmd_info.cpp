@@ -92,11 +92,6 @@ void PrintInfoText(const std::string& fileName, const HeaderCheck& check, const 
   if (!counts.file) PrintError("the lists cannot be loaded: " + Quoted(counts.error));
 }
 
-void Declare(CommandLine& line) {
-  line.AddArgument("FILE", "The rights file.");
-  line.AddJsonFlag();
-}
-
 int Run(const CommandLine& line) {
   const std::string fileName = line.Argument(0);
   const auto image = ReadFileBytes(fileName, "the rights file");
@@ -112,7 +107,7 @@ int Run(const CommandLine& line) {
 
 }  // namespace
 
-const Command InfoCommand{"info", "Shows the header, its checks and the list counts of a rights file.", Declare,
+const Command InfoCommand{"info", "Shows the header, its checks and the list counts of a rights file.", DeclareRightsFileAndJson,
                           Run};
 
 }  // namespace qxr

@@ -11,11 +11,6 @@ namespace qxr {
 
 namespace {
 
-void Declare(CommandLine& line) {
-  line.AddArgument("FILE", "The rights file.");
-  line.AddJsonFlag();
-}
-
 int Run(const CommandLine& line) {
   const auto file = OpenRightsFile(line.Argument(0));
   if (line.Json()) {
@@ -35,6 +30,6 @@ int Run(const CommandLine& line) {
 }  // namespace
 
 const Command UsersCommand{"users", "Lists the users: number, name, function, login, locked, password expired.",
-                           Declare, Run};
+                           DeclareRightsFileAndJson, Run};
 
 }  // namespace qxr

@@ -33,11 +33,6 @@ void PrintVerifyJson(const std::string& fileName, const std::optional<HeaderChec
   });
 }
 
-void Declare(CommandLine& line) {
-  line.AddArgument("FILE", "The rights file.");
-  line.AddJsonFlag();
-}
-
 int Run(const CommandLine& line) {
   const std::string fileName = line.Argument(0);
   const auto image = ReadFileBytes(fileName, "the rights file");
@@ -53,6 +48,6 @@ int Run(const CommandLine& line) {
 }  // namespace
 
 const Command VerifyCommand{"verify", "Checks the caption and checksum of a rights file (quiet when sound).",
-                            Declare, Run};
+                            DeclareRightsFileAndJson, Run};
 
 }  // namespace qxr

@@ -22,6 +22,11 @@ std::optional<std::int64_t> ParseInteger(const std::string& text, std::int64_t m
   return value;
 }
 
+void DeclareRightsFileAndJson(CommandLine& line) {
+  line.AddArgument("FILE", "The rights file.");
+  line.AddJsonFlag();
+}
+
 CommandLine::CommandLine(const Command& command) : fCommand(command) {
   fParser.setApplicationDescription(Text(command.summary));
   // Not addHelpOption: its --help-all would offer Qt's own options.

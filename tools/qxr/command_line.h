@@ -55,6 +55,9 @@ class CommandLine {
   std::string fSyntax;  // " FILE LOGIN" for the usage line
 };
 
+// FILE, a rights file, and --json: the command line of the commands that show one file.
+void DeclareRightsFileAndJson(CommandLine& line);
+
 // A decimal number in [min, max], or nothing.
 std::optional<std::int64_t> ParseInteger(const std::string& text, std::int64_t min, std::int64_t max);
 
