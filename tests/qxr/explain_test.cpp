@@ -20,10 +20,11 @@ TEST(QxrExplain, AgreesWithTheEvaluatedListForEveryUserRightAndClient) {
     for (const std::uint8_t client : {0, 5, 7, 9})
       for (const std::int32_t right : {0, 1, 3, 103, 1200, 1300, 1400}) {
         const auto explanation = ExplainRight(file, user->ID, right, client);
-        const bool listed = std::find(evaluated.begin(), evaluated.end(), rights::TURListEntrie(client, right)) !=
-                            evaluated.end();
+        const bool listed =
+            std::find(evaluated.begin(), evaluated.end(), rights::TURListEntrie(client, right)) != evaluated.end();
         EXPECT_EQ(explanation.inEvaluatedList, listed) << user->ID << " " << right << " " << int(client);
-        EXPECT_EQ(explanation.canDo, evaluated.CanDo(client, right)) << user->ID << " " << right << " " << int(client);
+        EXPECT_EQ(explanation.canDo, evaluated.CanDo(client, right))
+            << user->ID << " " << right << " " << int(client);
       }
   }
 }

@@ -74,7 +74,8 @@ TEST_F(QxrSuite, ClientsAreTheListAsTheAdministrationProgramReadsIt) {
 }
 
 TEST_F(QxrSuite, WithoutAListFileTheDefaultClientsAreListed) {
-  const QJsonArray listed = qxr::ClientListToJson(*qxr::LoadClientList(StartedWithDataDir("leer")))["clients"].toArray();
+  const QJsonArray listed =
+      qxr::ClientListToJson(*qxr::LoadClientList(StartedWithDataDir("leer")))["clients"].toArray();
   ASSERT_EQ(listed.size(), 2);
   EXPECT_EQ(listed[0].toObject()["name"].toString(), "Demodaten");
   EXPECT_EQ(listed[1].toObject()["name"].toString(), "Betriebsdaten");

@@ -19,18 +19,21 @@ TEST_F(QxrInspect, TextOutputOfEachCommand) {
     std::vector<std::string> shown;
   };
   const Case cases[] = {
-      {{"info", file}, {"Caption:            valid", "Version:            2", "(valid)", "Windows domain:     firma",
-                        "Users:              5", "Assigned rights:    5"}},
+      {{"info", file},
+       {"Caption:            valid", "Version:            2", "(valid)", "Windows domain:     firma",
+        "Users:              5", "Assigned rights:    5"}},
       {{"users", file}, {"3   Anna Ärmel", "anna   no      no", "5   Carl", "carl   yes     yes"}},
       {{"groups", file}, {"1   Buchhaltung  3 (anna)", "2   Lager        4 (bert)"}},
-      {{"rights", file, "--user", "anna"}, {"5       1      LedgerPro", "0       103    Mandant löschen", "5       1200"}},
+      {{"rights", file, "--user", "anna"},
+       {"5       1      LedgerPro", "0       103    Mandant löschen", "5       1200"}},
       {{"rights", file, "--user", "5", "--client", "7"}, {"7       3      Invoicing"}},
       {{"explain", file, "--user", "anna", "--right", "1200", "--client", "5"},
-       {"right 1200, client 5: granted", "equivalent user 4 (bert) via 3 -> 4", "record 2, modules \"K        \", counts"}},
+       {"right 1200, client 5: granted", "equivalent user 4 (bert) via 3 -> 4",
+        "record 2, modules \"K        \", counts"}},
       {{"explain", file, "--user", "ANNA", "--right", "1300", "--client", "5"},
        {"not granted: every record of it fails the module filter", "\"K        \" (LED)"}},
-      {{"catalog", QStringLiteral(QXR_DEMO_CATALOG)}, {"1000 Programm (group) [LED OIT BIL BUD AST FIG LSE FLG DOC]",
-                                                      "  1001 Programmeinstellungen ändern"}},
+      {{"catalog", QStringLiteral(QXR_DEMO_CATALOG)},
+       {"1000 Programm (group) [LED OIT BIL BUD AST FIG LSE FLG DOC]", "  1001 Programmeinstellungen ändern"}},
   };
   for (const Case& c : cases) {
     const QxrRun run = RunQxr(c.arguments);
@@ -55,7 +58,8 @@ TEST_F(QxrInspect, JsonOutput) {
   EXPECT_EQ(granted[1].toObject()["right"].toInt(), 1200);
   EXPECT_TRUE(granted[1].toObject()["name"].isNull());
 
-  const QJsonObject explanation = Json(RunQxr({"explain", file, "--user", "anna", "--right", "103", "--client", "0", "--json"}));
+  const QJsonObject explanation =
+      Json(RunQxr({"explain", file, "--user", "anna", "--right", "103", "--client", "0", "--json"}));
   EXPECT_TRUE(explanation["can_do"].toBool());
   EXPECT_EQ(explanation["right_kind"].toString(), "without_module");
   EXPECT_EQ(explanation["sources"].toArray()[3].toObject()["kind"].toString(), "group");
@@ -65,7 +69,8 @@ TEST_F(QxrInspect, JsonOutput) {
   const QJsonObject users = Json(RunQxr({"users", file, "--json"}));
   EXPECT_FALSE(users["users"].toArray()[0].toObject().contains("password"));
 
-  const QJsonArray entries = Json(RunQxr({"catalog", "--json", QStringLiteral(QXR_DEMO_CATALOG)}))["entries"].toArray();
+  const QJsonArray entries =
+      Json(RunQxr({"catalog", "--json", QStringLiteral(QXR_DEMO_CATALOG)}))["entries"].toArray();
   ASSERT_GT(entries.size(), 1);
   EXPECT_EQ(entries[1].toObject()["depth"].toInt(), 1);
 }

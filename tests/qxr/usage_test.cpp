@@ -8,10 +8,10 @@ TEST(QxrUsage, MistakesOnTheCommandLine) {
       {"users"},
       {"users", "a.qxr", "b.qxr"},
       {"users", "--colour", "a.qxr"},
-      {"rights", "a.qxr"},                                              // no --user
+      {"rights", "a.qxr"},  // no --user
       {"rights", "a.qxr", "--user", "anna", "--client", "255"},
       {"explain", "a.qxr", "--user", "anna", "--right", "12x", "--client", "5"},
-      {"explain", "a.qxr", "--user", "anna", "--right", "1200"},        // no --client
+      {"explain", "a.qxr", "--user", "anna", "--right", "1200"},  // no --client
       {"import", "export.json"},
       {"clients", "--datadir"},
   };

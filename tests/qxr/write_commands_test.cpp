@@ -31,7 +31,8 @@ TEST_F(QxrWrite, InitRefusesWeakPasswordsAndExistingFiles) {
     EXPECT_EQ(run.exitCode, c.exitCode) << c.input.toStdString();
     EXPECT_FALSE(std::filesystem::exists(created)) << c.input.toStdString();
   }
-  EXPECT_NE(RunQxr({"init", Q(created)}, "abcdef\n").err.find("Das verwendete Passwort ist ungültig."), std::string::npos);
+  EXPECT_NE(RunQxr({"init", Q(created)}, "abcdef\n").err.find("Das verwendete Passwort ist ungültig."),
+            std::string::npos);
 
   const auto before = ReadBytes(path);
   EXPECT_EQ(RunQxr({"init", file}, "Sommer#2026\n").exitCode, 3);
@@ -62,14 +63,14 @@ TEST_F(QxrWrite, RefusalsLeaveTheFileAsItWas) {
     int exitCode;
   };
   const Case cases[] = {
-      {{"lock", file, "admin"}, {}, 1},             // the administrator must be able to sign in
-      {{"unlock", file, "2"}, {}, 1},               // the template has neither login nor password
+      {{"lock", file, "admin"}, {}, 1},  // the administrator must be able to sign in
+      {{"unlock", file, "2"}, {}, 1},    // the template has neither login nor password
       {{"passwd", file, "2"}, "Neu-1234\n", 1},
       {{"passwd", file, "nobody"}, "Neu-1234\n", 1},
-      {{"passwd", file, "anna"}, "\n", 1},          // empty
+      {{"passwd", file, "anna"}, "\n", 1},                                  // empty
       {{"passwd", file, "anna"}, "Kennwort\xe2\x82\xac\xe2\x88\x9e\n", 1},  // ∞ has no Windows-1252 byte
       {{"passwd", file, "anna"}, QByteArray(256, 'x') + "\n", 1},
-      {{"passwd", file, "anna"}, {}, 2},            // nothing on standard input
+      {{"passwd", file, "anna"}, {}, 2},  // nothing on standard input
   };
   for (const Case& c : cases) {
     const QxrRun run = RunQxr(c.arguments, c.input);

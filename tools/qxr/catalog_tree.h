@@ -14,8 +14,8 @@ struct CatalogNode {
 };
 
 struct CatalogTree {
-  std::vector<CatalogNode> nodes;                       // depth first, children in file order
-  std::vector<const rights::TCustomRight*> orphans;     // no earlier entry is their group
+  std::vector<CatalogNode> nodes;                    // depth first, children in file order
+  std::vector<const rights::TCustomRight*> orphans;  // no earlier entry is their group
 };
 
 CatalogTree BuildCatalogTree(const rights::TRightList& catalog);

@@ -26,7 +26,9 @@ std::vector<std::string> ModuleCaptions(const rights::TModulesStr& modules) {
   return captions;
 }
 
-const rights::TRight* AsRight(const rights::TCustomRight& entry) { return dynamic_cast<const rights::TRight*>(&entry); }
+const rights::TRight* AsRight(const rights::TCustomRight& entry) {
+  return dynamic_cast<const rights::TRight*>(&entry);
+}
 
 std::string Constant(const rights::TCustomRight& entry) {
   if (const rights::TRight* right = AsRight(entry)) return right->ConstName;

@@ -13,8 +13,9 @@ namespace qxr {
 namespace {
 
 void Declare(CommandLine& line) {
-  line.AddOption("datadir", "DIR", "The data folder, as /DATADIR= gives it to the program; "
-                                   "else the folder the program finds by itself.");
+  line.AddOption("datadir", "DIR",
+                 "The data folder, as /DATADIR= gives it to the program; "
+                 "else the folder the program finds by itself.");
   line.AddJsonFlag();
 }
 
@@ -39,7 +40,7 @@ int Run(const CommandLine& line) {
 
 }  // namespace
 
-const Command ClientsCommand{"clients", "Lists the clients of QVMANDANT.INI as the administration program reads them.",
-                             Declare, Run};
+const Command ClientsCommand{
+    "clients", "Lists the clients of QVMANDANT.INI as the administration program reads them.", Declare, Run};
 
 }  // namespace qxr

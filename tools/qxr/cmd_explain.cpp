@@ -17,27 +17,35 @@ namespace {
 
 const char* KindKey(SourceKind kind) {
   switch (kind) {
-    case SourceKind::Own: return "own";
-    case SourceKind::Group: return "group";
-    case SourceKind::EquivalentUser: return "equivalent_user";
+    case SourceKind::Own:
+      return "own";
+    case SourceKind::Group:
+      return "group";
+    case SourceKind::EquivalentUser:
+      return "equivalent_user";
   }
   return "";
 }
 
 const char* KindKey(RightKind kind) {
   switch (kind) {
-    case RightKind::Module: return "module";
-    case RightKind::WithoutModule: return "without_module";
-    case RightKind::Catalog: return "catalog";
-    case RightKind::NotEvaluated: return "not_evaluated";
+    case RightKind::Module:
+      return "module";
+    case RightKind::WithoutModule:
+      return "without_module";
+    case RightKind::Catalog:
+      return "catalog";
+    case RightKind::NotEvaluated:
+      return "not_evaluated";
   }
   return "";
 }
 
 std::optional<std::string> HolderName(const rights::TRechteDatei& file, const RightSource& source) {
-  const rights::TFIRClass* holder = source.kind == SourceKind::Group
-                                        ? static_cast<const rights::TFIRClass*>(file.GroupList().ItemByID(source.holderID))
-                                        : file.UserList().ItemByID(source.holderID);
+  const rights::TFIRClass* holder =
+      source.kind == SourceKind::Group
+          ? static_cast<const rights::TFIRClass*>(file.GroupList().ItemByID(source.holderID))
+          : file.UserList().ItemByID(source.holderID);
   if (holder == nullptr) return std::nullopt;
   return holder->Bez;
 }
@@ -82,7 +90,8 @@ std::string Verdict(const RightExplanation& explanation) {
     verdict = held ? "not granted: every record of it fails the module filter"
                    : "not granted: no source holds it for client " + std::to_string(explanation.client);
   }
-  if (explanation.canDo && !explanation.inEvaluatedList) verdict += "; yet user 1 is the administrator and may do everything";
+  if (explanation.canDo && !explanation.inEvaluatedList)
+    verdict += "; yet user 1 is the administrator and may do everything";
   return verdict;
 }
 
@@ -91,7 +100,8 @@ std::string FilterText(const RightExplanation& explanation) {
   for (int module = 1; module <= rights::ModuleCount; ++module)
     if (rights::ModuleInStr(rights::ModuleLetter(module), explanation.moduleFilter))
       captions += (captions.empty() ? "" : " ") + std::string(rights::ModuleShortCaptions[module]);
-  std::string text = "\"" + BytesText(explanation.moduleFilter) + "\" (" + (captions.empty() ? "no module" : captions) + ")";
+  std::string text =
+      "\"" + BytesText(explanation.moduleFilter) + "\" (" + (captions.empty() ? "no module" : captions) + ")";
   if (explanation.kind != RightKind::Catalog) text += "; it applies to catalog rights only";
   return text;
 }
@@ -104,8 +114,11 @@ QJsonObject SourceJson(const rights::TRechteDatei& file, const RightSource& sour
     records.append(QJsonObject{{"record_id", record.recordID},
                                {"modules", ModulesToJson(record.modules)},
                                {"passes_module_filter", record.passesModuleFilter}});
-  return {{"kind", KindKey(source.kind)}, {"holder_id", source.holderID}, {"holder_name", TextOrNull(HolderName(file, source))},
-          {"via", via}, {"records", records}};
+  return {{"kind", KindKey(source.kind)},
+          {"holder_id", source.holderID},
+          {"holder_name", TextOrNull(HolderName(file, source))},
+          {"via", via},
+          {"records", records}};
 }
 
 struct Request {
@@ -113,7 +126,8 @@ struct Request {
   std::optional<std::string> rightName;
 };
 
-void PrintExplanationJson(const rights::TRechteDatei& file, const Request& request, const RightExplanation& explanation) {
+void PrintExplanationJson(const rights::TRechteDatei& file, const Request& request,
+                          const RightExplanation& explanation) {
   QJsonArray sources;
   for (const RightSource& source : explanation.sources) sources.append(SourceJson(file, source));
   PrintJson({
@@ -132,7 +146,8 @@ void PrintExplanationJson(const rights::TRechteDatei& file, const Request& reque
   });
 }
 
-void PrintExplanationText(const rights::TRechteDatei& file, const Request& request, const RightExplanation& explanation) {
+void PrintExplanationText(const rights::TRechteDatei& file, const Request& request,
+                          const RightExplanation& explanation) {
   PrintLine("User " + UserLabel(*request.user) + ", right " + std::to_string(explanation.rightID) +
             (request.rightName ? " (" + *request.rightName + ")" : "") + ", client " +
             std::to_string(explanation.client) + ": " + Verdict(explanation));

@@ -35,7 +35,8 @@ int Run(const CommandLine& line) {
   }
   TextTable table({"ID", "NAME", "MEMBERS"});
   for (const auto& group : file.GroupList())
-    table.AddRow({std::to_string(group->ID), group->Bez, MembersText(file, file.AssgnList().UserIDsFromGroup(group->ID))});
+    table.AddRow(
+        {std::to_string(group->ID), group->Bez, MembersText(file, file.AssgnList().UserIDsFromGroup(group->ID))});
   table.Print();
   return ExitOk;
 }

@@ -34,7 +34,8 @@ std::vector<std::uint8_t> ReadJsonInput(const std::string& name) {
 QJsonObject ParseJsonObject(const std::string& name, const std::vector<std::uint8_t>& bytes) {
   QJsonParseError error;
   const QJsonDocument document = QJsonDocument::fromJson(
-      QByteArray::fromRawData(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size())), &error);
+      QByteArray::fromRawData(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size())),
+      &error);
   if (error.error != QJsonParseError::NoError)
     throw Failure(ExitFileError, name + ": not JSON: " + error.errorString().toStdString() + " at byte " +
                                      std::to_string(error.offset));
@@ -65,6 +66,7 @@ int Run(const CommandLine& line) {
 
 }  // namespace
 
-const Command ImportCommand{"import", "Builds a rights file from the JSON of qxr export --with-passwords.", Declare, Run};
+const Command ImportCommand{"import", "Builds a rights file from the JSON of qxr export --with-passwords.", Declare,
+                            Run};
 
 }  // namespace qxr

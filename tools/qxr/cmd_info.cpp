@@ -74,8 +74,8 @@ void PrintInfoText(const std::string& fileName, const HeaderCheck& check, const 
   const auto& header = check.header;
   TextTable table({"File:", fileName});
   table.AddRow({"Caption:", check.CaptionValid() ? "valid" : "invalid"});
-  table.AddRow({"Header:", "RFVersion " + std::to_string(header.RFVersion) + ", " +
-                               std::to_string(check.headerSize) + " bytes"});
+  table.AddRow({"Header:", "RFVersion " + std::to_string(header.RFVersion) + ", " + std::to_string(check.headerSize) +
+                               " bytes"});
   table.AddRow({"Version:", std::to_string(header.Version)});
   table.AddRow({"Time stamp:", LocalDateTimeText(header.TimeStamp).value_or("(not a date)")});
   table.AddRow({"Checksum:", "stored " + Hex32(header.CRC) + ", computed " + Hex32(check.computedCRC) +
@@ -107,7 +107,7 @@ int Run(const CommandLine& line) {
 
 }  // namespace
 
-const Command InfoCommand{"info", "Shows the header, its checks and the list counts of a rights file.", DeclareRightsFileAndJson,
-                          Run};
+const Command InfoCommand{"info", "Shows the header, its checks and the list counts of a rights file.",
+                          DeclareRightsFileAndJson, Run};
 
 }  // namespace qxr

@@ -10,9 +10,7 @@ namespace qxr {
 
 namespace {
 
-void Declare(CommandLine& line) {
-  line.AddArgument("FILE", "The rights file to create; it must not exist.");
-}
+void Declare(CommandLine& line) { line.AddArgument("FILE", "The rights file to create; it must not exist."); }
 
 int Run(const CommandLine& line) {
   const std::string fileName = line.Argument(0);
@@ -22,7 +20,8 @@ int Run(const CommandLine& line) {
   if (!rights::ValidAdmPW(password))
     throw Failure(ExitCheckFailed,
                   "the administrator password needs at least 6 characters and must not be 123456..., abcdef... "
-                  "or one character repeated: " + Quoted("Das verwendete Passwort ist ungültig."));
+                  "or one character repeated: " +
+                      Quoted("Das verwendete Passwort ist ungültig."));
   rights::TRechteDatei file(fileName);
   file.CreateStdUsers(password);
   RefuseExisting(fileName, hint);  // created while the password was typed

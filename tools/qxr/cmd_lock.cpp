@@ -19,7 +19,8 @@ int SetLocked(const CommandLine& line, bool locked) {
   // The administrator must be able to sign in, and the template, which has
   // neither login nor password, must never.
   if (user.ID == kAdministratorID || user.ID == kTemplateUserID)
-    throw Failure(ExitCheckFailed, "user " + std::to_string(user.ID) + " is a standard user; its lock stays as it is");
+    throw Failure(ExitCheckFailed,
+                  "user " + std::to_string(user.ID) + " is a standard user; its lock stays as it is");
   if (user.Locked == locked) return ExitOk;
   user.Locked = locked;
   edit.Save();

@@ -18,7 +18,8 @@ int Run(const CommandLine& line) {
   RightsFileEdit edit(line.Argument(0));
   rights::TFIUser& user = FindUser(edit.File(), line.Argument(1));
   // The template user can never sign in; a password would change nothing.
-  if (user.ID == kTemplateUserID) throw Failure(ExitCheckFailed, "user 2 is the template for new users and has no password");
+  if (user.ID == kTemplateUserID)
+    throw Failure(ExitCheckFailed, "user 2 is the template for new users and has no password");
   user.Passwd = ReadNewPassword("New password for user " + UserLabel(user));
   user.PWExpired = false;
   edit.Save();

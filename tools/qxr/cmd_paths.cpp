@@ -10,8 +10,9 @@ namespace qxr {
 namespace {
 
 void Declare(CommandLine& line) {
-  line.AddRemainingArguments("ARGS", "The program's command-line arguments, such as /DATADIR=folder "
-                                     "(put -- before arguments that begin with -).");
+  line.AddRemainingArguments("ARGS",
+                             "The program's command-line arguments, such as /DATADIR=folder "
+                             "(put -- before arguments that begin with -).");
   line.AddJsonFlag();
 }
 

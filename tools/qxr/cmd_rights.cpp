@@ -15,7 +15,6 @@ namespace qxr {
 
 namespace {
 
-
 struct Listing {
   const rights::TFIUser* user;
   rights::TUserRightsList rights;
@@ -32,7 +31,8 @@ void PrintRightsJson(const Listing& listing) {
   QJsonArray rights;
   for (const auto& entry : listing.rights)
     if (listing.Shows(entry))
-      rights.append(QJsonObject{{"client", entry.Mandant}, {"right", entry.RightID}, {"name", TextOrNull(listing.Name(entry.RightID))}});
+      rights.append(QJsonObject{
+          {"client", entry.Mandant}, {"right", entry.RightID}, {"name", TextOrNull(listing.Name(entry.RightID))}});
   PrintJson({
       {"user_id", listing.user->ID},
       {"login", ToQ(listing.user->Login)},
@@ -49,7 +49,8 @@ void PrintRightsText(const Listing& listing) {
   TextTable table({"CLIENT", "RIGHT", "NAME"});
   for (const auto& entry : listing.rights)
     if (listing.Shows(entry))
-      table.AddRow({std::to_string(entry.Mandant), std::to_string(entry.RightID), listing.Name(entry.RightID).value_or("")});
+      table.AddRow(
+          {std::to_string(entry.Mandant), std::to_string(entry.RightID), listing.Name(entry.RightID).value_or("")});
   table.Print();
 }
 

@@ -21,8 +21,8 @@ int Run(const CommandLine& line) {
   }
   TextTable table({"ID", "NAME", "FUNCTION", "LOGIN", "LOCKED", "EXPIRED"});
   for (const auto& user : file.UserList())
-    table.AddRow({std::to_string(user->ID), user->Bez, user->Func, user->Login, YesNo(user->Locked),
-                  YesNo(user->PWExpired)});
+    table.AddRow(
+        {std::to_string(user->ID), user->Bez, user->Func, user->Login, YesNo(user->Locked), YesNo(user->PWExpired)});
   table.Print();
   return ExitOk;
 }

@@ -13,14 +13,16 @@ namespace {
 std::string Unsoundness(const std::string& fileName, const std::optional<HeaderCheck>& check, std::size_t size) {
   if (!check) return "shorter than a rights file header (" + std::to_string(size) + " bytes)";
   if (!check->CaptionValid())
-    return "the caption is wrong: " + Quoted("Die Datei " + fileName + " ist keine gültige Rechtedatei oder beschädigt.");
+    return "the caption is wrong: " +
+           Quoted("Die Datei " + fileName + " ist keine gültige Rechtedatei oder beschädigt.");
   if (!check->ChecksumValid())
     return "the checksum stored is " + Hex32(check->header.CRC) + ", the body's is " + Hex32(check->computedCRC) +
            ": " + Quoted("Die Datei " + fileName + " wurde anscheinend manipuliert.");
   return {};
 }
 
-void PrintVerifyJson(const std::string& fileName, const std::optional<HeaderCheck>& check, const std::string& reason) {
+void PrintVerifyJson(const std::string& fileName, const std::optional<HeaderCheck>& check,
+                     const std::string& reason) {
   const QJsonValue none(QJsonValue::Null);
   PrintJson({
       {"file", ToQ(fileName)},

@@ -12,7 +12,7 @@ enum ExitCode : int {
   ExitOk = 0,
   ExitCheckFailed = 1,  // a check failed, or a user, right or password was refused
   ExitUsage = 2,
-  ExitFileError = 3,    // a file could not be read or written
+  ExitFileError = 3,  // a file could not be read or written
 };
 
 class Failure : public std::runtime_error {
@@ -26,9 +26,9 @@ class Failure : public std::runtime_error {
 
 struct Command {
   const char* name;
-  const char* summary;            // one line of `qxr --help`
-  void (*declare)(CommandLine&);  // its arguments and options
-  int (*run)(const CommandLine&); // the exit code
+  const char* summary;             // one line of `qxr --help`
+  void (*declare)(CommandLine&);   // its arguments and options
+  int (*run)(const CommandLine&);  // the exit code
 };
 
 }  // namespace qxr

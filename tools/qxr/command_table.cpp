@@ -8,9 +8,9 @@ namespace {
 
 // A new command is one more file and one more line here.
 const std::array<const Command*, 15> kCommands = {
-    &InfoCommand,   &VerifyCommand, &UsersCommand,   &GroupsCommand, &RightsCommand,
-    &ExplainCommand, &InitCommand,  &PasswdCommand,  &LockCommand,   &UnlockCommand,
-    &ExportCommand, &ImportCommand, &CatalogCommand, &PathsCommand,  &ClientsCommand,
+    &InfoCommand,    &VerifyCommand, &UsersCommand,   &GroupsCommand, &RightsCommand,
+    &ExplainCommand, &InitCommand,   &PasswdCommand,  &LockCommand,   &UnlockCommand,
+    &ExportCommand,  &ImportCommand, &CatalogCommand, &PathsCommand,  &ClientsCommand,
 };
 
 }  // namespace

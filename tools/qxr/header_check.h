@@ -10,8 +10,8 @@
 namespace qxr {
 
 struct HeaderCheck {
-  rights::TRFHeader header;       // RFVersion as stored, not the 3 a loaded file has
-  std::size_t headerSize = 0;     // 95, 96 or 121
+  rights::TRFHeader header;    // RFVersion as stored, not the 3 a loaded file has
+  std::size_t headerSize = 0;  // 95, 96 or 121
   std::size_t bodySize = 0;
   std::uint32_t computedCRC = 0;  // over the body
 

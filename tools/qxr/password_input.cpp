@@ -38,7 +38,8 @@ void CheckStorable(const std::string& password) {
 std::string ReadNewPassword(const std::string& prompt) {
   const std::string password = Ask(prompt + ": ");
   if (StdinIsTerminal() && Ask("Repeat it: ") != password)
-    throw Failure(ExitCheckFailed, "the entries differ: " + Quoted("Die eingegebenen Passworte sind nicht identisch."));
+    throw Failure(ExitCheckFailed,
+                  "the entries differ: " + Quoted("Die eingegebenen Passworte sind nicht identisch."));
   CheckStorable(password);
   return password;
 }

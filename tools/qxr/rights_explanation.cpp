@@ -94,13 +94,15 @@ rights::TModulesStr ModuleFilter(const ListsByHolder& lists, const std::vector<R
 RightExplanation ExplainRight(const rights::TRechteDatei& file, std::int32_t userID, std::int32_t rightID,
                               std::uint8_t client) {
   const ListsByHolder lists(file);
-  RightExplanation explanation{userID, rightID, client, KindOf(rightID), {}, CollectSources(lists, userID), false, false};
+  RightExplanation explanation{userID, rightID, client, KindOf(rightID), {}, CollectSources(lists, userID),
+                               false,  false};
   explanation.moduleFilter = ModuleFilter(lists, explanation.sources);
   const std::uint16_t filterMask = rights::ModuleMask(explanation.moduleFilter);
   for (RightSource& source : explanation.sources)
     for (const rights::TFIAssignedRight* right : lists.RightsOf(source)) {
       if (right->Right_ID != rightID || right->Mandant != client) continue;
-      const bool passes = explanation.kind != RightKind::Catalog || (rights::ModuleMask(right->Modules) & filterMask) != 0;
+      const bool passes =
+          explanation.kind != RightKind::Catalog || (rights::ModuleMask(right->Modules) & filterMask) != 0;
       source.records.push_back({right->ID, right->Modules, passes});
     }
   explanation.inEvaluatedList =

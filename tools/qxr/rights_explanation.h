@@ -24,8 +24,8 @@ struct SourceRecord {
 
 struct RightSource {
   SourceKind kind;
-  std::int32_t holderID;            // a user, or a group for SourceKind::Group
-  std::vector<std::int32_t> via;    // users from the asked one to the one holding or joining
+  std::int32_t holderID;              // a user, or a group for SourceKind::Group
+  std::vector<std::int32_t> via;      // users from the asked one to the one holding or joining
   std::vector<SourceRecord> records;  // the holder's records of the right for the client
 };
 

@@ -52,7 +52,8 @@ std::vector<std::uint8_t> ReadFileBytes(const std::string& fileName, const char*
 }
 
 Failure TooShortFailure(const std::string& fileName, std::size_t size) {
-  return Failure(ExitFileError, fileName + ": shorter than a rights file header (" + std::to_string(size) + " bytes)");
+  return Failure(ExitFileError,
+                 fileName + ": shorter than a rights file header (" + std::to_string(size) + " bytes)");
 }
 
 rights::TRechteDatei OpenRightsFile(const std::string& fileName) {

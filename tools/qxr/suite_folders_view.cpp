@@ -33,7 +33,8 @@ clients::TSuiteFolders ResolveSuiteFolders(const clients::TPathsEnvironment& env
   try {
     return clients::ResolveFolders(environment);
   } catch (const clients::EStartupPathError& error) {
-    throw Failure(ExitCheckFailed, "the program would end at start: " + Quoted(error.Caption()) + " " + Quoted(error.what()));
+    throw Failure(ExitCheckFailed,
+                  "the program would end at start: " + Quoted(error.Caption()) + " " + Quoted(error.what()));
   }
 }
 
