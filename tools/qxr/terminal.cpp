@@ -9,11 +9,26 @@
 #else
 #include <termios.h>
 #include <unistd.h>
+
+#include <array>
+#include <csignal>
 #endif
 
 namespace qxr {
 
 namespace {
+
+#ifndef _WIN32
+// An interrupted password prompt must not leave the terminal without echo.
+termios gTerminalToRestore{};
+constexpr std::array<int, 4> kEndingSignals = {SIGINT, SIGTERM, SIGHUP, SIGQUIT};
+
+void RestoreTerminalAndEnd(int signal) {
+  tcsetattr(STDIN_FILENO, TCSAFLUSH, &gTerminalToRestore);
+  std::signal(signal, SIG_DFL);
+  std::raise(signal);
+}
+#endif
 
 // Switches the terminal's echo off while it lives.
 class EchoOff {
@@ -27,14 +42,19 @@ class EchoOff {
   }
 #else
   EchoOff() {
-    fActive = tcgetattr(STDIN_FILENO, &fSaved) == 0;
-    if (!fActive) return;
+    if (tcgetattr(STDIN_FILENO, &fSaved) != 0) return;
+    gTerminalToRestore = fSaved;
+    for (std::size_t i = 0; i < kEndingSignals.size(); ++i)
+      fHandlers[i] = std::signal(kEndingSignals[i], RestoreTerminalAndEnd);
     termios quiet = fSaved;
     quiet.c_lflag &= ~static_cast<tcflag_t>(ECHO);
     fActive = tcsetattr(STDIN_FILENO, TCSAFLUSH, &quiet) == 0;
+    if (!fActive) RestoreHandlers();
   }
   ~EchoOff() {
-    if (fActive) tcsetattr(STDIN_FILENO, TCSAFLUSH, &fSaved);
+    if (!fActive) return;
+    tcsetattr(STDIN_FILENO, TCSAFLUSH, &fSaved);
+    RestoreHandlers();
   }
 #endif
   EchoOff(const EchoOff&) = delete;
@@ -46,6 +66,11 @@ class EchoOff {
   DWORD fSaved = 0;
 #else
   termios fSaved{};
+  std::array<void (*)(int), kEndingSignals.size()> fHandlers{};
+
+  void RestoreHandlers() {
+    for (std::size_t i = 0; i < kEndingSignals.size(); ++i) std::signal(kEndingSignals[i], fHandlers[i]);
+  }
 #endif
   bool fActive = false;
 };
