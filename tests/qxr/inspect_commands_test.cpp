@@ -127,3 +127,18 @@ TEST_F(QxrInspect, UnknownUserIsACheckFailure) {
   EXPECT_EQ(run.exitCode, 1);
   EXPECT_NE(run.err.find("nobody"), std::string::npos);
 }
+
+TEST_F(QxrInspect, ControlCharactersFromTheFileAreEscaped) {
+  auto edited = Load(path);
+  auto user = std::make_unique<rights::TFIUser>();
+  user->Bez = "Eve\x1b]0;owned\x07\x1b[2J";
+  user->Login = "eve\xc2\x9d" "31m";  // a C1 control: the file's byte 0x9D, which Windows-1252 leaves undefined
+  edited.UserList().AddItem(std::move(user));
+  edited.Write();
+  const QxrRun run = RunQxr({"users", file});
+  EXPECT_EQ(run.exitCode, 0);
+  EXPECT_EQ(run.out.find('\x1b'), std::string::npos);
+  EXPECT_EQ(run.out.find("\xc2\x9d"), std::string::npos);
+  EXPECT_NE(run.out.find("Eve\\x1B]0;owned\\x07\\x1B[2J"), std::string::npos) << run.out;
+  EXPECT_NE(run.out.find("eve\\x9D31m"), std::string::npos) << run.out;
+}

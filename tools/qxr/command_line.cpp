@@ -38,11 +38,6 @@ void CommandLine::AddArgument(const char* name, const char* description) {
   ++fRequired;
 }
 
-void CommandLine::AddOptionalArgument(const char* name, const char* description) {
-  AddPositional(name, description, "[" + std::string(name) + "]");
-  ++fOptional;
-}
-
 void CommandLine::AddRemainingArguments(const char* name, const char* description) {
   AddPositional(name, description, "[" + std::string(name) + "...]");
   fRemaining = true;
@@ -82,17 +77,11 @@ std::string CommandLine::HelpText() const {
 void CommandLine::CheckArgumentCount() const {
   const std::size_t given = static_cast<std::size_t>(fParser.positionalArguments().size());
   if (given < fRequired) UsageFailure(*this, "missing argument");
-  if (!fRemaining && given > fRequired + fOptional) UsageFailure(*this, "too many arguments");
+  if (!fRemaining && given > fRequired) UsageFailure(*this, "too many arguments");
 }
 
 std::string CommandLine::Argument(std::size_t index) const {
   return fParser.positionalArguments().at(static_cast<qsizetype>(index)).toStdString();
-}
-
-std::optional<std::string> CommandLine::OptionalArgument(std::size_t index) const {
-  const auto all = fParser.positionalArguments();
-  if (static_cast<qsizetype>(index) >= all.size()) return std::nullopt;
-  return all[static_cast<qsizetype>(index)].toStdString();
 }
 
 std::vector<std::string> CommandLine::ArgumentsFrom(std::size_t index) const {

@@ -17,9 +17,8 @@ class CommandLine {
  public:
   explicit CommandLine(const Command& command);
 
-  // Positional arguments in order; an optional one may only follow required ones.
+  // Positional arguments, in order.
   void AddArgument(const char* name, const char* description);
-  void AddOptionalArgument(const char* name, const char* description);
   // Any number of further arguments, after all others.
   void AddRemainingArguments(const char* name, const char* description);
   void AddOption(const char* name, const char* valueName, const char* description);
@@ -33,7 +32,6 @@ class CommandLine {
 
   const char* CommandName() const { return fCommand.name; }
   std::string Argument(std::size_t index) const;
-  std::optional<std::string> OptionalArgument(std::size_t index) const;
   std::vector<std::string> ArgumentsFrom(std::size_t index) const;
 
   bool IsSet(const char* name) const;
@@ -50,7 +48,6 @@ class CommandLine {
   const Command& fCommand;
   QCommandLineParser fParser;
   std::size_t fRequired = 0;
-  std::size_t fOptional = 0;
   bool fRemaining = false;
   std::string fSyntax;  // " FILE LOGIN" for the usage line
 };

@@ -21,8 +21,6 @@ void AppendEscape(std::string& out, unsigned code) {
   out += escape;
 }
 
-}  // namespace
-
 std::string Printable(std::string_view text, bool keepLineBreaks) {
   // Names in a damaged or hostile file may carry terminal control sequences.
   std::string out;
@@ -43,6 +41,8 @@ std::string Printable(std::string_view text, bool keepLineBreaks) {
   }
   return out;
 }
+
+}  // namespace
 
 std::string BytesText(std::string_view bytes) {
   std::string out;

@@ -11,10 +11,8 @@
 
 namespace qxr {
 
-// Control characters (C0, DEL, C1) as \xNN, so file contents cannot steer a terminal.
-std::string Printable(std::string_view text, bool keepLineBreaks);
-
-// One line that may hold file contents: control characters are escaped.
+// One line that may hold file contents: control characters (C0, DEL, C1) are
+// written as \xNN, so a hostile file cannot steer the terminal.
 // Raw bytes (module positions) with every byte outside printable ASCII as \xNN.
 std::string BytesText(std::string_view bytes);
 
