@@ -59,6 +59,11 @@ class TRechteDatei {
   std::int64_t Age() const { return fAge; }
   std::size_t HeaderSize() const { return fHeaderSize; }
 
+  // A file rebuilt from another form of it (an export) keeps its identity:
+  // the creation time and the write counter it had.
+  void SetTimeStamp(TDateTime value) { fRFHeader.TimeStamp = value; }
+  void SetVersion(std::int32_t value) { fRFHeader.Version = value; }
+
   bool TrustDomainUser() const { return fRFHeader.TrustDomainUser; }
   void SetTrustDomainUser(bool value) { fRFHeader.TrustDomainUser = value; }
   bool RightsActive() const { return fRFHeader.RightsActive; }
