@@ -27,7 +27,7 @@ TEST(QxrUsage, HelpForTheToolAndEveryCommand) {
   const QxrRun overview = RunQxr({"--help"});
   EXPECT_EQ(overview.exitCode, 0);
   for (const char* command : {"info", "verify", "users", "groups", "rights", "explain", "init", "passwd", "lock",
-                              "unlock", "export", "import", "catalog", "paths", "clients"}) {
+                              "unlock", "export", "import", "catalog", "paths", "clients", "service-code"}) {
     EXPECT_NE(overview.out.find(std::string("  ") + command + " "), std::string::npos) << command;
     const QxrRun help = RunQxr({command, "--help"});
     EXPECT_EQ(help.exitCode, 0) << command;

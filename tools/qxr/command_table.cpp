@@ -7,10 +7,11 @@ namespace qxr {
 namespace {
 
 // A new command is one more file and one more line here.
-const std::array<const Command*, 15> kCommands = {
+const std::array<const Command*, 16> kCommands = {
     &InfoCommand,    &VerifyCommand, &UsersCommand,   &GroupsCommand, &RightsCommand,
     &ExplainCommand, &InitCommand,   &PasswdCommand,  &LockCommand,   &UnlockCommand,
     &ExportCommand,  &ImportCommand, &CatalogCommand, &PathsCommand,  &ClientsCommand,
+    &ServiceCodeCommand,
 };
 
 }  // namespace

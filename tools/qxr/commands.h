@@ -22,6 +22,7 @@ extern const Command ImportCommand;
 extern const Command CatalogCommand;
 extern const Command PathsCommand;
 extern const Command ClientsCommand;
+extern const Command ServiceCodeCommand;
 
 // In the order `qxr --help` lists them.
 std::span<const Command* const> AllCommands();

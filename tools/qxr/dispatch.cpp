@@ -1,7 +1,9 @@
 #include "dispatch.h"
 
+#include <algorithm>
 #include <new>
 #include <string>
+#include <string_view>
 
 #include "command_line.h"
 #include "commands.h"
@@ -16,9 +18,11 @@ std::string OverviewText() {
       "Usage: qxr COMMAND [options] [arguments]\n"
       "Inspects, checks and edits rights files (QVRights.qxr) and rights catalogs.\n\n"
       "Commands:\n";
+  std::size_t width = 0;
+  for (const Command* command : AllCommands()) width = std::max(width, std::string_view(command->name).size());
   for (const Command* command : AllCommands()) {
     std::string name = command->name;
-    name.resize(10, ' ');
+    name.resize(width + 2, ' ');
     text += "  " + name + command->summary + "\n";
   }
   text +=
