@@ -52,7 +52,7 @@ std::int64_t FileAge(const std::string& fileName) {
   return static_cast<std::int64_t>(time.time_since_epoch().count());
 }
 
-std::optional<FileImage> ReadWholeFile(const std::string& fileName) {
+std::optional<FileImage> ReadWholeFile(const std::string& fileName, std::uint64_t maxBytes) {
   const fs::path path = PathFromUtf8(fileName);
   std::error_code error;
   if (!fs::exists(path, error)) return std::nullopt;
@@ -64,6 +64,8 @@ std::optional<FileImage> ReadWholeFile(const std::string& fileName) {
   const std::streamoff size = in.tellg();
   in.seekg(0, std::ios::beg);
   if (size < 0) throw EFileError(FileOpenErrorText(fileName, "Die Dateigröße ist nicht lesbar."));
+  if (static_cast<std::uint64_t>(size) > maxBytes)
+    throw EFileError(FileOpenErrorText(fileName, "Die Datei ist zu groß (" + std::to_string(size) + " Bytes)."));
   image.bytes.resize(static_cast<std::size_t>(size));
   in.read(reinterpret_cast<char*>(image.bytes.data()), size);
   // A file that shrank while we read it keeps what was there.
@@ -71,8 +73,8 @@ std::optional<FileImage> ReadWholeFile(const std::string& fileName) {
   return image;
 }
 
-void WriteFileAtomically(const std::string& fileName,
-                         std::initializer_list<std::span<const std::uint8_t>> parts) {
+std::int64_t WriteFileAtomically(const std::string& fileName,
+                                 std::initializer_list<std::span<const std::uint8_t>> parts) {
   const fs::path target = PathFromUtf8(fileName);
   const fs::path temp = TemporarySibling(target);
   std::error_code ignored;
@@ -81,7 +83,11 @@ void WriteFileAtomically(const std::string& fileName,
     // Keep the permissions the shared file had.
     const auto status = fs::status(target, ignored);
     if (!ignored && fs::exists(status)) fs::permissions(temp, status.permissions(), ignored);
+    // Taken before the rename, which keeps it: after it another writer may
+    // already have replaced the file again.
+    const auto written = fs::last_write_time(temp);
     fs::rename(temp, target);
+    return static_cast<std::int64_t>(written.time_since_epoch().count());
   } catch (const std::system_error& failure) {  // filesystem_error included
     fs::remove(temp, ignored);
     throw EFileError(CreateErrorText(fileName, failure.code().message()));

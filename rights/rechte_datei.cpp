@@ -83,7 +83,8 @@ void TRechteDatei::Write() {
   written.Version = static_cast<std::int32_t>(static_cast<std::uint32_t>(fRFHeader.Version) + 1u);
   ByteWriter header;
   WriteHeader(header, written);
-  WriteFileAtomically(fFileName, {header.Bytes(), body});
+  // The file on disk is now this container's: its own write is no change by others.
+  fAge = WriteFileAtomically(fFileName, {header.Bytes(), body});
   fRFHeader.Version = written.Version;
 }
 
@@ -99,11 +100,7 @@ void TRechteDatei::DeleteGroup(std::int32_t id) {
   fGroupList.DeleteByID(id);
 }
 
-std::string TRechteDatei::winDomain() const {
-  const auto& stored = fRFHeader.winDomain;
-  const auto end = std::find(stored.begin(), stored.end(), 0);
-  return LowerCase(Cp1252ToUtf8(std::string(stored.begin(), end)));
-}
+std::string TRechteDatei::winDomain() const { return fRFHeader.DomainText(); }
 
 void TRechteDatei::SetWinDomain(const std::string& value) {
   const std::string bytes = Utf8ToCp1252(LowerCase(value));

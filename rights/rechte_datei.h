@@ -23,7 +23,8 @@ class TRechteDatei {
   // damaged lists EClassError or EReadError. Header, lists and Age change only
   // when the whole file was loaded.
   void Read(bool ChkCRC);
-  // Replaces the file atomically; on failure the file and Version stay as they were.
+  // Replaces the file atomically; on failure the file and Version stay as they
+  // were. Age then is the written file's, so only others' writes change it.
   void Write();
 
   // Read without the file: false when the image is shorter than its header.
@@ -57,6 +58,11 @@ class TRechteDatei {
   const std::string& FileName() const { return fFileName; }
   std::int64_t Age() const { return fAge; }
   std::size_t HeaderSize() const { return fHeaderSize; }
+
+  // A file rebuilt from another form of it (an export) keeps its identity:
+  // the creation time and the write counter it had.
+  void SetTimeStamp(TDateTime value) { fRFHeader.TimeStamp = value; }
+  void SetVersion(std::int32_t value) { fRFHeader.Version = value; }
 
   bool TrustDomainUser() const { return fRFHeader.TrustDomainUser; }
   void SetTrustDomainUser(bool value) { fRFHeader.TrustDomainUser = value; }

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "codepage.h"
+
 namespace rights {
 
 const std::string_view RightsFileCaption =
@@ -17,6 +19,11 @@ bool TRFHeader::CaptionValid() const {
   const auto end = std::find(Caption.begin(), Caption.end(), 0);
   return std::string_view(reinterpret_cast<const char*>(Caption.data()),
                           static_cast<std::size_t>(end - Caption.begin())) == RightsFileCaption;
+}
+
+std::string TRFHeader::DomainText() const {
+  const auto end = std::find(winDomain.begin(), winDomain.end(), 0);
+  return LowerCase(Cp1252ToUtf8(std::string(winDomain.begin(), end)));
 }
 
 std::size_t ReadHeader(ByteReader& reader, TRFHeader& header) {

@@ -2,6 +2,7 @@
 // The rights file header, in its three layouts.
 #include <array>
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 #include "byte_stream.h"
@@ -32,6 +33,8 @@ struct TRFHeader {
 
   // The caption up to its first zero byte is the rights file caption.
   bool CaptionValid() const;
+  // The stored domain up to its zero byte (at most 25 characters), lower case, UTF-8.
+  std::string DomainText() const;
 };
 
 // Reads the header field by field as far as RFVersion says it reaches and

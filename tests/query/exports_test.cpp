@@ -132,6 +132,9 @@ TEST_F(QueryTest, ReplacePasswd) {
   EXPECT_EQ(code, -7) << "success leaves the code alone";
   std::int32_t id = 0;
   EXPECT_EQ(QXRLogin(path.c_str(), "eva", "neu", &id, 0, nullptr, 0, 0.0), 0);
+  IUserRightsList* list = GetUserRights(5);
+  EXPECT_FALSE(RefreshUSRights(list, 5)) << "the library's own write is no change by others";
+  list->lpVtbl->Release(list);
 
   rights::TRechteDatei onDisk(path);
   onDisk.Read(true);

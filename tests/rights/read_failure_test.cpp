@@ -3,6 +3,7 @@
 
 #include <functional>
 
+#include "rights/file_io.h"
 #include "rights/rechte_datei.h"
 #include "support/rights_images.h"
 #include "support/temp_dir.h"
@@ -150,4 +151,10 @@ TEST_F(ReadFailure, ShortBodiesAndUnknownBlocksLoadWhatIsThere) {
   file.Read(true);
   EXPECT_EQ(file.GroupList().Count(), 0u);
   EXPECT_EQ(file.AssRightList().Count(), 1u);
+}
+
+TEST_F(ReadFailure, AHugeFileIsRefusedBeforeAnythingIsAllocated) {
+  std::filesystem::resize_file(fileName, MaxWholeFileBytes + 1);  // sparse: costs no disk
+  EXPECT_THROW(file.Read(true), EFileError);
+  ExpectListsUntouched();
 }

@@ -1,6 +1,7 @@
 // Writing replaces the file as a whole or not at all.
 #include <gtest/gtest.h>
 
+#include "rights/file_io.h"
 #include "rights/rechte_datei.h"
 #include "support/file_size_limit.h"
 #include "support/temp_dir.h"
@@ -71,4 +72,13 @@ TEST_F(Write, KeepsThePermissionsOfTheSharedFile) {
   fs::permissions(file.FileName(), shared);
   file.Write();
   EXPECT_EQ(fs::status(file.FileName()).permissions() & fs::perms::all, shared);
+}
+
+TEST_F(Write, AgeFollowsTheContainersOwnWrites) {
+  EXPECT_EQ(file.Age(), FileAge(file.FileName()));
+  std::filesystem::last_write_time(file.FileName(), std::filesystem::last_write_time(file.FileName()) -
+                                                        std::chrono::seconds(10));
+  EXPECT_NE(file.Age(), FileAge(file.FileName())) << "someone else's write shows";
+  file.Write();
+  EXPECT_EQ(file.Age(), FileAge(file.FileName()));
 }

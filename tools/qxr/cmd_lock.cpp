@@ -1,0 +1,38 @@
+// qxr lock / unlock FILE LOGIN: the lock flag of a user.
+#include "command_line.h"
+#include "commands.h"
+#include "rights_file.h"
+#include "standard_users.h"
+
+namespace qxr {
+
+namespace {
+
+void Declare(CommandLine& line) {
+  line.AddArgument("FILE", "The rights file.");
+  line.AddArgument("LOGIN", "The user, by login or number.");
+}
+
+int SetLocked(const CommandLine& line, bool locked) {
+  RightsFileEdit edit(line.Argument(0));
+  rights::TFIUser& user = FindUser(edit.File(), line.Argument(1));
+  // The administrator must be able to sign in, and the template, which has
+  // neither login nor password, must never.
+  if (user.ID == kAdministratorID || user.ID == kTemplateUserID)
+    throw Failure(ExitCheckFailed,
+                  "user " + std::to_string(user.ID) + " is a standard user; its lock stays as it is");
+  if (user.Locked == locked) return ExitOk;
+  user.Locked = locked;
+  edit.Save();
+  return ExitOk;
+}
+
+int Lock(const CommandLine& line) { return SetLocked(line, true); }
+int Unlock(const CommandLine& line) { return SetLocked(line, false); }
+
+}  // namespace
+
+const Command LockCommand{"lock", "Locks a user's account.", Declare, Lock};
+const Command UnlockCommand{"unlock", "Unlocks a user's account.", Declare, Unlock};
+
+}  // namespace qxr

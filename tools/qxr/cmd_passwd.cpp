@@ -1,0 +1,34 @@
+// qxr passwd FILE LOGIN: a new password from standard input.
+#include "command_line.h"
+#include "commands.h"
+#include "password_input.h"
+#include "rights_file.h"
+#include "standard_users.h"
+
+namespace qxr {
+
+namespace {
+
+void Declare(CommandLine& line) {
+  line.AddArgument("FILE", "The rights file.");
+  line.AddArgument("LOGIN", "The user, by login or number.");
+}
+
+int Run(const CommandLine& line) {
+  RightsFileEdit edit(line.Argument(0));
+  rights::TFIUser& user = FindUser(edit.File(), line.Argument(1));
+  // The template user can never sign in; a password would change nothing.
+  if (user.ID == kTemplateUserID)
+    throw Failure(ExitCheckFailed, "user 2 is the template for new users and has no password");
+  user.Passwd = ReadNewPassword("New password for user " + UserLabel(user));
+  user.PWExpired = false;
+  edit.Save();
+  return ExitOk;
+}
+
+}  // namespace
+
+const Command PasswdCommand{"passwd", "Sets a user's password from standard input and clears \"expired\".", Declare,
+                            Run};
+
+}  // namespace qxr
