@@ -3,6 +3,8 @@
 #include <QVariant>
 #include <QWidget>
 
+#include <utility>
+
 namespace ui {
 
 namespace {

@@ -2,6 +2,8 @@
 
 #include <QPushButton>
 
+#include <algorithm>
+
 #include "ui/control_kinds.h"
 #include "ui/control_value.h"
 #include "ui/number_edit.h"

@@ -59,6 +59,10 @@ TQVPageControl::TQVPageControl(QWidget* parent) : QTabWidget(parent) {
   setTabBar(new TPageTabBar(this));
   setFocusPolicy(Qt::NoFocus);
   setFocusProxy(nullptr);
+  // A page without input that Qt gave the focus to hands it to its tab.
+  connect(this, &QTabWidget::currentChanged, this, [this] {
+    if (QWidget* page = currentWidget(); page && page->hasFocus()) tabBar()->setFocus(Qt::OtherFocusReason);
+  });
 }
 
 TQVPageControl* TQVPageControl::Holding(QWidget* widget) {
@@ -180,26 +184,28 @@ bool TQVPageControl::SelectNextControl(bool goForward) {
   QWidget* active = window()->focusWidget();
   if (!active || !isAncestorOf(active)) return false;
   QWidget* page = currentWidget();
-  if (!page || !page->isAncestorOf(active)) {
-    // The focus is on a page that is being hidden, or on the tabs.
-    FocusActivePage();
-    return true;
-  }
   const QList<QWidget*> controls = FocusableControls(page);
-  const int index = controls.indexOf(active);
   QWidget* target = nullptr;
-  const bool atStart = !goForward && page == FirstPage() && index == 0;
-  const bool atEnd = goForward && page == LastPage() && index == controls.size() - 1;
-  if (atStart || atEnd) {
-    target = LeavingTarget(goForward);
-  } else if (index < 0) {
-    target = goForward ? controls.value(0) : controls.value(controls.size() - 1);
+  if (active == tabBar()) {
+    target = goForward && !controls.isEmpty() ? controls.first() : LeavingTarget(goForward);
+  } else if (!page || !page->isAncestorOf(active)) {
+    FocusActivePage();  // the focus is on a page that is being hidden
+    return true;
   } else {
-    const int next = index + (goForward ? 1 : -1);
-    target = next >= 0 && next < controls.size() ? controls.at(next) : TargetOnNextPages(goForward);
+    target = NextOnPage(controls, controls.indexOf(active), goForward);
   }
   if (target) target->setFocus(goForward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
   return true;
+}
+
+QWidget* TQVPageControl::NextOnPage(const QList<QWidget*>& controls, qsizetype index, bool goForward) {
+  QWidget* page = currentWidget();
+  const bool atStart = !goForward && page == FirstPage() && index == 0;
+  const bool atEnd = goForward && page == LastPage() && index == controls.size() - 1;
+  if (atStart || atEnd) return LeavingTarget(goForward);
+  if (index < 0 && !controls.isEmpty()) return goForward ? controls.first() : controls.last();
+  const qsizetype next = index + (goForward ? 1 : -1);
+  return index >= 0 && next >= 0 && next < controls.size() ? controls.at(next) : TargetOnNextPages(goForward);
 }
 
 bool TQVPageControl::HandleCtrlTab(QWidget* focus, bool backward) {

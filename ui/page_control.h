@@ -60,6 +60,8 @@ class TQVPageControl : public QTabWidget {
  private:
   QWidget* LeavingTarget(bool goForward) const;
   QWidget* TargetOnNextPages(bool goForward);
+  // The control after (or before) controls[index] on the active page, on the next pages, or beside.
+  QWidget* NextOnPage(const QList<QWidget*>& controls, qsizetype index, bool goForward);
   bool fTabChangeHotKey = true;
 };
 

@@ -91,6 +91,16 @@ class PageControlTest : public QObject {
     QCOMPARE(window.pcMain->VisiblePageCount(), 3);
   }
 
+  void APageWithoutInputKeepsTheFocusOnItsTabUntilTab() {
+    Window window;
+    window.edName->setFocus();
+    window.Press(window.edName, Qt::Key_Tab, Qt::ControlModifier);
+    QCOMPARE(window.pcMain->ActivePage(), window.tsInfo);
+    QVERIFY(window.pcMain->tabBar()->hasFocus());
+    window.Press(window.pcMain->tabBar(), Qt::Key_Tab);
+    QVERIFY(window.edAfter->hasFocus());
+  }
+
   void CtrlTabWorksBesideThePageControlAndCanBeSwitchedOff() {
     Window window;
     window.edBefore->setFocus();
