@@ -1,0 +1,275 @@
+// The administration window driven through its widgets and actions, with every
+// question and dialog scripted; each scenario reads the written file back.
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <fstream>
+
+#include "admin/right_tree.h"
+#include "rights/user_rights_list.h"
+#include "tests/admin/main_form_fixture.h"
+
+using rights::TRechteDatei;
+
+namespace {
+
+const QString kApplyUser =
+    QStringLiteral("Sie haben Rechte des aktuellen Benutzers geändert.\rSollen die Änderungen jetzt übernommen werden?");
+
+const QString kApplyGroup =
+    QStringLiteral("Sie haben Rechte der aktuellen Gruppe geändert.\rSollen die Änderungen jetzt übernommen werden?");
+
+bool Contains(const rights::IntList& list, std::int32_t id) { return std::find(list.begin(), list.end(), id) != list.end(); }
+
+// Users 3 "Berta" (login "berta", password "b") and 4 "Carl", group 1 "Buchhaltung".
+void AddStaff(TRechteDatei& file) {
+  for (const auto& [bez, login] : {std::pair{"Berta", "berta"}, std::pair{"Carl", "carl"}}) {
+    auto user = std::make_unique<rights::TFIUser>();
+    user->Bez = bez;
+    user->Login = login;
+    user->Passwd = "b";
+    file.UserList().AddItem(std::move(user));
+  }
+  auto group = std::make_unique<rights::TFIGroup>();
+  group->Bez = "Buchhaltung";
+  file.GroupList().AddItem(std::move(group));
+}
+
+}  // namespace
+
+class MainFormTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void firstRunWritesTheFileAtOnce();
+  void firstRunWithoutPasswordCreatesNothing();
+  void signInWithThreeFailuresCloses();
+  void userFromTemplateOwnsCopiesOfTheTemplatesRights();
+  void membershipsAndEquivalencesAreStoredAtOnce();
+  void cancelKeepsEverythingOnSaveCloseAndReload();
+  void clientAbove99StoresItsOwnRights();
+  void fileChangedByAnotherProgramIsNotOverwrittenUnasked();
+};
+
+void MainFormTest::firstRunWritesTheFileAtOnce() {
+  MainFormFixture f;
+  f.fDialogs->admPW = QStringLiteral("geheim");
+  admin::TMainForm& form = f.Start();
+  QCOMPARE(form.LoggedOnUserID(), 1);
+  QCOMPARE(f.fDialogs->logonAttempts, 0);
+  const TRechteDatei file = f.ReadBack();
+  QCOMPARE(file.UserList().Count(), std::size_t{2});
+  QCOMPARE(file.UserLogin("Admin", "geheim"), 1);
+  QCOMPARE(f.Child<QTreeWidget>("lvUser")->topLevelItemCount(), 2);
+  QVERIFY(!form.Modifyed());
+}
+
+void MainFormTest::firstRunWithoutPasswordCreatesNothing() {
+  MainFormFixture f;
+  admin::TMainForm& form = f.Start();
+  QCOMPARE(f.fDialogs->admPWAsked, 1);
+  QVERIFY(!form.isVisible());
+  QVERIFY(!std::filesystem::exists(f.FileName()));
+}
+
+void MainFormTest::signInWithThreeFailuresCloses() {
+  MainFormFixture f;
+  f.CreateFile();
+  f.fDialogs->logons = {{"Admin", "x"}, {"  ", "adm"}, {"admin", "ADM"}};
+  admin::TMainForm& form = f.Start();
+  QVERIFY(!form.isVisible());
+  QCOMPARE(form.LoggedOnUserID(), -1);
+  QCOMPARE(f.Questions().size(), std::size_t{3});
+  for (const auto& request : f.Questions()) {
+    QCOMPARE(request.text, QStringLiteral("Die Anmeldung ist fehlgeschlagen.\rÜberprüfen Sie Benutzernamen und Passwort."));
+    QCOMPARE(request.type, ui::mtError);
+  }
+}
+
+void MainFormTest::userFromTemplateOwnsCopiesOfTheTemplatesRights() {
+  MainFormFixture f;
+  TRechteDatei file = f.CreateFile();
+  AddStaff(file);
+  auto& rightsList = file.AssRightList();
+  rightsList.UpdateUsGrModules(true, 2, 1, "K        ");
+  rightsList.AddUsGrRight(true, 2, 1001, "KIBUTYVWC", 1, true);
+  rightsList.AddUsGrRight(true, 2, 101, "         ", 0, true);
+  file.AssgnList().AddUs2Grp(2, 1);
+  file.Write();
+
+  f.StartAsAdmin();
+  f.Action("acNewUsfromTemplate")->trigger();
+  f.Child<QLineEdit>("edUsBez")->setText(QStringLiteral("Dörte"));
+  f.Child<QLineEdit>("edLogin")->setText(QStringLiteral("doerte"));
+  f.Idle();
+  QVERIFY(f.Child<QPushButton>("bbUsOK")->isEnabled());
+  QTest::mouseClick(f.Child<QPushButton>("bbUsOK"), Qt::LeftButton);
+  f.Action("acSave")->trigger();
+
+  const TRechteDatei back = f.ReadBack();
+  const std::int32_t id = back.UserList().GetIDbyLoginName("doerte");
+  QCOMPARE(id, 5);
+  QCOMPARE(QString::fromStdString(back.UserList().ItemByID(id)->Bez), QStringLiteral("Dörte"));
+  QVERIFY(back.UserList().ItemByID(id)->PWExpired);
+  QVERIFY(Contains(back.AssRightList().RightIDsFromUsGr(true, id, 1), 1001));
+  QCOMPARE(back.AssRightList().ModulesFromUsGr(true, id, 1), std::string("K        "));
+  QVERIFY(Contains(back.AssRightList().SpecRightIDsFromUsGr(rights::MakeRange(101, 107), true, id), 101));
+  QVERIFY(back.AssgnList().GroupIDsFromUser(id).empty());
+  rights::TUserRightsList effective;
+  back.GetUserRightList(id, effective, false, false, 255);
+  QVERIFY(effective.CanDo(1, 1001));
+  QVERIFY(!effective.CanDo(2, 1001));
+}
+
+void MainFormTest::membershipsAndEquivalencesAreStoredAtOnce() {
+  MainFormFixture f;
+  TRechteDatei file = f.CreateFile();
+  AddStaff(file);
+  file.AssRightList().AddUsGrRight(false, 1, 1002, "KIBUTYVWC", 2, true);
+  file.Write();
+  admin::TMainForm& form = f.StartAsAdmin();
+  f.SelectRow("lvUser", 3);
+  QCOMPARE(form.AktUser()->ID, 3);
+  f.fDialogs->pick = {1};
+  f.Action("acUsGrAdd")->trigger();
+  QVERIFY(form.RechteDatei()->AssgnList().UserInGroup(3, 1));
+  QVERIFY(form.Modifyed());
+  QCOMPARE(f.Child<QTreeWidget>("lvUSGroups")->topLevelItemCount(), 1);
+  QCOMPARE(f.Child<QTreeWidget>("trGroups")->topLevelItem(0)->child(0)->childCount(), 1);
+  f.fDialogs->pick = {4};
+  f.Action("acUsEqAdd")->trigger();
+  f.Action("acSave")->trigger();
+  QVERIFY(!form.Modifyed());
+
+  const TRechteDatei back = f.ReadBack();
+  QVERIFY(back.AssgnList().UserInGroup(3, 1));
+  QCOMPARE(back.AssgnList().UserIDsFromUser(3), rights::IntList{4});
+  rights::TUserRightsList effective;
+  back.GetUserRightList(3, effective, false, false, 255);
+  QVERIFY(effective.CanDo(2, 1002));
+
+  // Removing asks first, No being the default.
+  f.SelectRow("lvUSGroups", 1);
+  f.Action("acUsGrDel")->trigger();
+  QCOMPARE(f.Questions().back().defaultButton, ui::mbNo);
+  QVERIFY(form.RechteDatei()->AssgnList().UserInGroup(3, 1));
+}
+
+void MainFormTest::cancelKeepsEverythingOnSaveCloseAndReload() {
+  MainFormFixture f;
+  TRechteDatei file = f.CreateFile();
+  AddStaff(file);
+  file.Write();
+  const std::int32_t version = f.ReadBack().RFHeader().Version;
+  admin::TMainForm& form = f.StartAsAdmin();
+  f.Action("acRightsActive")->trigger();
+  auto* groups = f.Child<QTreeWidget>("trGroups");
+  groups->setCurrentItem(groups->topLevelItem(0)->child(0));
+  QCOMPARE(form.AktGroup()->ID, 1);
+  f.Child<QLineEdit>("edGrBez")->setText(QStringLiteral("Buchhaltung Nord"));
+
+  f.fMessages.Answer(ui::mrCancel);
+  f.Action("acSave")->trigger();
+  QCOMPARE(f.Questions().back().text, kApplyGroup);
+  QCOMPARE(f.Questions().back().defaultButton, ui::mbYes);
+  QVERIFY(f.Questions().back().buttons.Contains(ui::mbCancel));
+  QCOMPARE(f.ReadBack().RFHeader().Version, version);
+
+  f.fMessages.Answer(ui::mrNo);  // the edits are not applied
+  f.fMessages.Answer(ui::mrCancel);
+  QVERIFY(!form.close());
+  QVERIFY(form.isVisible());
+  QCOMPARE(f.Questions().back().text, QStringLiteral("Sollen die Änderungen gespeichert werden?"));
+  QVERIFY(form.Modifyed());
+  QCOMPARE(f.ReadBack().RFHeader().Version, version);
+  QCOMPARE(form.RechteDatei()->GroupList().ItemByID(1)->Bez, std::string("Buchhaltung"));
+
+  f.fMessages.Answer(ui::mrNo);
+  f.Action("acReload")->trigger();
+  QCOMPARE(f.Questions().back().defaultButton, ui::mbNo);
+  QVERIFY(form.RechteDatei()->RightsActive());
+  QVERIFY(form.AktGroup() != nullptr);
+
+  f.fMessages.Answer(ui::mrYes);
+  f.Action("acReload")->trigger();
+  QVERIFY(!form.RechteDatei()->RightsActive());
+  QVERIFY(form.AktGroup() == nullptr);
+  QVERIFY(!f.Child<QWidget>("pGroup")->isVisibleTo(&form));
+}
+
+void MainFormTest::clientAbove99StoresItsOwnRights() {
+  MainFormFixture f;
+  {
+    std::ofstream ini(f.SettingsFile("QVMANDANT.INI"), std::ios::app);
+    ini << "\r\n[120]\r\nNR=120\r\nName=Hof Hundertzwanzig\r\nLedgerPro=1\r\n"
+        << "\r\n[300]\r\nName=Ohne Nummer\r\nLedgerPro=1\r\n";  // no NR: 65535
+  }
+  TRechteDatei file = f.CreateFile();
+  AddStaff(file);
+  file.Write();
+  admin::TMainForm& form = f.StartAsAdmin();
+  auto* clients = f.Child<QTreeWidget>("lvUsMand");
+  const auto rows = clients->findItems(QStringLiteral("120"), Qt::MatchExactly);
+  QCOMPARE(rows.size(), 1);
+  QCOMPARE(rows.first()->data(0, Qt::UserRole).toInt(), 120);
+  const auto invalid = clients->findItems(QStringLiteral("Ohne Nummer"), Qt::MatchExactly, 1);
+  QCOMPARE(invalid.size(), 1);
+  QVERIFY(!(invalid.first()->flags() & Qt::ItemIsEnabled));
+
+  f.SelectRow("lvUser", 3);
+  f.SelectRow("lvUsMand", 120);
+  QCOMPARE(form.AktMand(), std::uint8_t{120});
+  f.Child<QCheckBox>("cbUsPrLedger")->setChecked(true);
+  f.Idle();
+  auto* tree = f.Child<admin::TRightTree>("tvUsRights");
+  tree->ChgRight(1001, true);
+  f.Idle();
+  QTest::mouseClick(f.Child<QPushButton>("bbUsOK"), Qt::LeftButton);
+  f.Action("acSave")->trigger();
+
+  const TRechteDatei back = f.ReadBack();
+  QCOMPARE(back.AssRightList().RightIDsFromUsGr(true, 3, 120), rights::IntList{1001});
+  QVERIFY(back.AssRightList().RightIDsFromUsGr(true, 3, 254).empty());
+  rights::TUserRightsList effective;
+  back.GetUserRightList(3, effective, false, false, 255);
+  QVERIFY(effective.CanDo(120, 1001));
+  QVERIFY(!effective.CanDo(12, 1001));
+}
+
+void MainFormTest::fileChangedByAnotherProgramIsNotOverwrittenUnasked() {
+  MainFormFixture f;
+  TRechteDatei file = f.CreateFile();
+  AddStaff(file);
+  file.Write();
+  admin::TMainForm& form = f.StartAsAdmin();
+  f.Action("acRightsActive")->trigger();
+  {
+    TRechteDatei other = f.ReadBack();  // a suite program changes a password
+    other.UserList().ItemByID(3)->Passwd = "neu";
+    other.Write();
+  }
+  f.fMessages.Answer(ui::mrCancel);
+  f.Action("acSave")->trigger();
+  const ui::TMessageRequest asked = f.Questions().back();
+  QVERIFY(asked.text.startsWith(QStringLiteral("Die Rechtedatei wurde seit dem Laden von einem anderen Programm geändert.")));
+  QCOMPARE(asked.defaultButton, ui::mbCancel);
+  QVERIFY(form.Modifyed());
+  QCOMPARE(f.ReadBack().UserLogin("berta", "neu"), 3);
+  QVERIFY(!f.ReadBack().RightsActive());
+
+  f.fMessages.Answer(ui::mrYes);
+  f.Action("acSave")->trigger();
+  QVERIFY(!form.Modifyed());
+  QVERIFY(f.ReadBack().RightsActive());
+
+  // Our own write is no change by another program.
+  f.Action("acRightsActive")->trigger();
+  const std::size_t asksBefore = f.Questions().size();
+  f.Action("acSave")->trigger();
+  QCOMPARE(f.Questions().size(), asksBefore);
+  QVERIFY(!f.ReadBack().RightsActive());
+}
+
+QTEST_MAIN(MainFormTest)
+#include "main_form_test.moc"
