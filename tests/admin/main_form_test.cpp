@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTest>
 #include <fstream>
 
@@ -48,6 +49,10 @@ class MainFormTest : public QObject {
   void userFromTemplateOwnsCopiesOfTheTemplatesRights();
   void membershipsAndEquivalencesAreStoredAtOnce();
   void cancelKeepsEverythingOnSaveCloseAndReload();
+  void leavingAClientRowStoresItsEditsForThatClient();
+  void applyingAGroupReloadsAMembersTreeWithReceivedMarks();
+  void viewFilterAsksFirstAndDisablesModuleBoxes();
+  void applyingAnotherUserLeavesItsRightsAlone();
   void clientAbove99StoresItsOwnRights();
   void fileChangedByAnotherProgramIsNotOverwrittenUnasked();
 };
@@ -269,6 +274,109 @@ void MainFormTest::fileChangedByAnotherProgramIsNotOverwrittenUnasked() {
   f.Action("acSave")->trigger();
   QCOMPARE(f.Questions().size(), asksBefore);
   QVERIFY(!f.ReadBack().RightsActive());
+}
+
+void MainFormTest::leavingAClientRowStoresItsEditsForThatClient() {
+  MainFormFixture f;
+  TRechteDatei file = f.CreateFile();
+  AddStaff(file);
+  file.Write();
+  admin::TMainForm& form = f.StartAsAdmin();
+  f.SelectRow("lvUser", 3);
+  f.SelectRow("lvUsMand", 1);
+  auto* ledger = f.Child<QCheckBox>("cbUsPrLedger");
+  ledger->setChecked(true);
+  f.Idle();  // the first click reloads the tree and marks the panel changed, unasked
+  QVERIFY(f.Questions().empty());
+  QVERIFY(f.Child<QPushButton>("bbUsOK")->isEnabled());
+  f.Child<admin::TRightTree>("tvUsRights")->ChgRight(1001, true);
+
+  f.fMessages.Answer(ui::mrYes);
+  f.SelectRow("lvUsMand", 2);
+  QCOMPARE(f.Questions().size(), std::size_t{1});
+  QCOMPARE(f.Questions().back().text, kApplyUser);
+  QCOMPARE(f.Questions().back().defaultButton, ui::mbYes);
+  QCOMPARE(form.AktMand(), std::uint8_t{2});
+  const auto& stored = form.RechteDatei()->AssRightList();
+  QCOMPARE(stored.RightIDsFromUsGr(true, 3, 1), rights::IntList{1001});
+  QCOMPARE(stored.ModulesFromUsGr(true, 3, 1), std::string("K        "));
+  QVERIFY(stored.RightIDsFromUsGr(true, 3, 2).empty());
+  QVERIFY(!ledger->isChecked());  // client 2 has no modules
+  QVERIFY(form.Modifyed());
+}
+
+void MainFormTest::applyingAGroupReloadsAMembersTreeWithReceivedMarks() {
+  MainFormFixture f;
+  TRechteDatei file = f.CreateFile();
+  AddStaff(file);
+  file.AssgnList().AddUs2Grp(3, 1);
+  file.AssRightList().UpdateUsGrModules(true, 3, 1, "K        ");
+  file.Write();
+  admin::TMainForm& form = f.StartAsAdmin();
+  f.SelectRow("lvUser", 3);
+  auto* groups = f.Child<QTreeWidget>("trGroups");
+  groups->setCurrentItem(groups->topLevelItem(0)->child(0));
+  f.SelectRow("lvGrMand", 1);
+  f.Child<QCheckBox>("cbGrPrLedger")->setChecked(true);
+  f.Idle();
+  f.Child<admin::TRightTree>("tvGrRights")->ChgRight(1001, true);
+  f.Idle();
+  QTest::mouseClick(f.Child<QPushButton>("bbGrOK"), Qt::LeftButton);
+  QVERIFY(form.UserRefresh());
+  QCOMPARE(form.AktGroup()->ID, 1);
+  f.Action("acSave")->trigger();
+
+  f.SelectRow("lvUser", 3);
+  f.SelectRow("lvUsMand", 1);
+  QCOMPARE(f.Child<admin::TRightTree>("tvUsRights")->GetRightState(1001), std::uint8_t{1});  // received only
+  f.Child<QTabWidget>("pcUser")->setCurrentIndex(2);
+  QVERIFY(!form.UserRefresh());
+  rights::TUserRightsList effective;
+  f.ReadBack().GetUserRightList(3, effective, false, false, 255);
+  QVERIFY(effective.CanDo(1, 1001));
+}
+
+void MainFormTest::viewFilterAsksFirstAndDisablesModuleBoxes() {
+  MainFormFixture f;
+  TRechteDatei file = f.CreateFile();
+  AddStaff(file);
+  file.Write();
+  admin::TMainForm& form = f.StartAsAdmin();
+  f.SelectRow("lvUser", 3);
+  f.Child<QLineEdit>("edFunc")->setText(QStringLiteral("Buchhalterin"));
+  f.fMessages.Answer(ui::mrYes);
+  f.Child<QCheckBox>("cbVFLedger")->setChecked(false);
+  f.Idle();
+  QCOMPARE(f.Questions().size(), std::size_t{1});
+  QCOMPARE(f.Questions().back().text, kApplyUser);
+  QCOMPARE(form.RechteDatei()->UserList().ItemByID(3)->Func, std::string("Buchhalterin"));
+  QVERIFY(!f.Child<QCheckBox>("cbUsPrLedger")->isEnabled());
+  QVERIFY(!f.Child<QCheckBox>("cbGrPrLedger")->isEnabled());
+  QVERIFY(f.Child<QCheckBox>("cbUsPrOpenItems")->isEnabled());
+  QCOMPARE(f.Child<admin::TRightTree>("tvUsRights")->ViewFilter(), std::string(" IBUTYVWC"));
+}
+
+// The tree still shows the previous user's client until a client row is
+// selected; applying the next user's name must not store that tree for him.
+void MainFormTest::applyingAnotherUserLeavesItsRightsAlone() {
+  MainFormFixture f;
+  TRechteDatei file = f.CreateFile();
+  AddStaff(file);
+  file.AssRightList().UpdateUsGrModules(true, 3, 1, "K        ");
+  file.AssRightList().AddUsGrRight(true, 3, 1001, "KIBUTYVWC", 1, true);
+  file.Write();
+  admin::TMainForm& form = f.StartAsAdmin();
+  f.SelectRow("lvUser", 3);
+  f.SelectRow("lvUsMand", 1);
+  f.SelectRow("lvUser", 4);
+  f.Child<QLineEdit>("edUsBez")->setText(QStringLiteral("Carl Berger"));
+  f.Idle();
+  QTest::mouseClick(f.Child<QPushButton>("bbUsOK"), Qt::LeftButton);
+  const auto& stored = form.RechteDatei()->AssRightList();
+  QCOMPARE(form.RechteDatei()->UserList().ItemByID(4)->Bez, std::string("Carl Berger"));
+  QVERIFY(stored.RightIDsFromUsGr(true, 4, 1).empty());
+  QCOMPARE(stored.ModulesFromUsGr(true, 4, 1), stored.ModulesFromUsGr(true, 4, 2));
+  QCOMPARE(stored.RightIDsFromUsGr(true, 3, 1), rights::IntList{1001});
 }
 
 QTEST_MAIN(MainFormTest)
