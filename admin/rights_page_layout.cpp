@@ -35,7 +35,7 @@ QTreeWidget* NewMandList(const QString& name, QWidget* parent) {
   list->setColumnWidth(1, 130);
   list->setSelectionBehavior(QAbstractItemView::SelectRows);
   list->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  list->setFixedWidth(199);
+  list->setMinimumWidth(120);
   return list;
 }
 
@@ -74,7 +74,9 @@ QWidget* TMainForm::BuildRightsPage(bool user) {
   right->layout()->addWidget(allgRI);
   mandRI->hide();
   allgRI->hide();
+  page->setStretchFactor(0, 0);
   page->setStretchFactor(1, 1);
+  page->setSizes({199, 600});
 
   connect(mandList, &QTreeWidget::currentItemChanged, this,
           [this, user](QTreeWidgetItem* current, QTreeWidgetItem* previous) {
