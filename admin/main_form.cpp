@@ -3,6 +3,8 @@
 #include "admin/main_form.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QShortcut>
 #include <QEvent>
 #include <QPushButton>
 #include <QTreeWidget>
@@ -23,6 +25,11 @@ TMainForm::TMainForm(QWidget* parent) : ui::TSavePosForm(parent) {
   BuildLayout();
   BuildTrackers();
   SetHelpContexts();
+  // F1 opens the help of the focused panel or page.
+  connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this, [this] {
+    QWidget* focus = QApplication::focusWidget();
+    ui::ShowHelpContext(ui::HelpContextOf(focus && isAncestorOf(focus) ? focus : this));
+  });
   resize(962, 607);
   // Nothing is loaded until the empty window has been shown.
   SetSingleIdleProc([this] { StartUp(); });
