@@ -134,7 +134,7 @@ void TMainForm::MandSelected(bool user, QTreeWidgetItem* current, QTreeWidgetIte
       ShowAllgRights(side);
     user ? ResetUserWatch() : ResetGroupWatch();
   }
-  if (user) ac("acPrintUsRights")->setEnabled(current && fAktMand != 0);
+  // "Rechte anzeigen/drucken" stays disabled until the user rights report exists.
 }
 
 void TMainForm::ShowMandRights(const TPanelSide& side) {

@@ -37,6 +37,19 @@ void AddStaff(TRechteDatei& file) {
   file.GroupList().AddItem(std::move(group));
 }
 
+TRechteDatei CreateStaffFile(MainFormFixture& f) {
+  TRechteDatei file = f.CreateFile();
+  AddStaff(file);
+  return file;
+}
+
+// The user's rights for all clients, as the suite's programs get them.
+rights::TUserRightsList Effective(const TRechteDatei& file, std::int32_t userID) {
+  rights::TUserRightsList list;
+  file.GetUserRightList(userID, list, false, false, 255);
+  return list;
+}
+
 }  // namespace
 
 class MainFormTest : public QObject {
@@ -94,8 +107,7 @@ void MainFormTest::signInWithThreeFailuresCloses() {
 
 void MainFormTest::userFromTemplateOwnsCopiesOfTheTemplatesRights() {
   MainFormFixture f;
-  TRechteDatei file = f.CreateFile();
-  AddStaff(file);
+  TRechteDatei file = CreateStaffFile(f);
   auto& rightsList = file.AssRightList();
   rightsList.UpdateUsGrModules(true, 2, 1, "K        ");
   rightsList.AddUsGrRight(true, 2, 1001, "KIBUTYVWC", 1, true);
@@ -121,16 +133,14 @@ void MainFormTest::userFromTemplateOwnsCopiesOfTheTemplatesRights() {
   QCOMPARE(back.AssRightList().ModulesFromUsGr(true, id, 1), std::string("K        "));
   QVERIFY(Contains(back.AssRightList().SpecRightIDsFromUsGr(rights::MakeRange(101, 107), true, id), 101));
   QVERIFY(back.AssgnList().GroupIDsFromUser(id).empty());
-  rights::TUserRightsList effective;
-  back.GetUserRightList(id, effective, false, false, 255);
+  const rights::TUserRightsList effective = Effective(back, id);
   QVERIFY(effective.CanDo(1, 1001));
   QVERIFY(!effective.CanDo(2, 1001));
 }
 
 void MainFormTest::membershipsAndEquivalencesAreStoredAtOnce() {
   MainFormFixture f;
-  TRechteDatei file = f.CreateFile();
-  AddStaff(file);
+  TRechteDatei file = CreateStaffFile(f);
   file.AssRightList().AddUsGrRight(false, 1, 1002, "KIBUTYVWC", 2, true);
   file.Write();
   admin::TMainForm& form = f.StartAsAdmin();
@@ -150,8 +160,7 @@ void MainFormTest::membershipsAndEquivalencesAreStoredAtOnce() {
   const TRechteDatei back = f.ReadBack();
   QVERIFY(back.AssgnList().UserInGroup(3, 1));
   QCOMPARE(back.AssgnList().UserIDsFromUser(3), rights::IntList{4});
-  rights::TUserRightsList effective;
-  back.GetUserRightList(3, effective, false, false, 255);
+  const rights::TUserRightsList effective = Effective(back, 3);
   QVERIFY(effective.CanDo(2, 1002));
 
   // Removing asks first, No being the default.
@@ -163,8 +172,7 @@ void MainFormTest::membershipsAndEquivalencesAreStoredAtOnce() {
 
 void MainFormTest::cancelKeepsEverythingOnSaveCloseAndReload() {
   MainFormFixture f;
-  TRechteDatei file = f.CreateFile();
-  AddStaff(file);
+  TRechteDatei file = CreateStaffFile(f);
   file.Write();
   const std::int32_t version = f.ReadBack().RFHeader().Version;
   admin::TMainForm& form = f.StartAsAdmin();
@@ -210,8 +218,7 @@ void MainFormTest::clientAbove99StoresItsOwnRights() {
     ini << "\r\n[120]\r\nNR=120\r\nName=Hof Hundertzwanzig\r\nLedgerPro=1\r\n"
         << "\r\n[300]\r\nName=Ohne Nummer\r\nLedgerPro=1\r\n";  // no NR: 65535
   }
-  TRechteDatei file = f.CreateFile();
-  AddStaff(file);
+  TRechteDatei file = CreateStaffFile(f);
   file.Write();
   admin::TMainForm& form = f.StartAsAdmin();
   auto* clients = f.Child<QTreeWidget>("lvUsMand");
@@ -236,16 +243,14 @@ void MainFormTest::clientAbove99StoresItsOwnRights() {
   const TRechteDatei back = f.ReadBack();
   QCOMPARE(back.AssRightList().RightIDsFromUsGr(true, 3, 120), rights::IntList{1001});
   QVERIFY(back.AssRightList().RightIDsFromUsGr(true, 3, 254).empty());
-  rights::TUserRightsList effective;
-  back.GetUserRightList(3, effective, false, false, 255);
+  const rights::TUserRightsList effective = Effective(back, 3);
   QVERIFY(effective.CanDo(120, 1001));
   QVERIFY(!effective.CanDo(12, 1001));
 }
 
 void MainFormTest::fileChangedByAnotherProgramIsNotOverwrittenUnasked() {
   MainFormFixture f;
-  TRechteDatei file = f.CreateFile();
-  AddStaff(file);
+  TRechteDatei file = CreateStaffFile(f);
   file.Write();
   admin::TMainForm& form = f.StartAsAdmin();
   f.Action("acRightsActive")->trigger();
@@ -278,8 +283,7 @@ void MainFormTest::fileChangedByAnotherProgramIsNotOverwrittenUnasked() {
 
 void MainFormTest::leavingAClientRowStoresItsEditsForThatClient() {
   MainFormFixture f;
-  TRechteDatei file = f.CreateFile();
-  AddStaff(file);
+  TRechteDatei file = CreateStaffFile(f);
   file.Write();
   admin::TMainForm& form = f.StartAsAdmin();
   f.SelectRow("lvUser", 3);
@@ -307,8 +311,7 @@ void MainFormTest::leavingAClientRowStoresItsEditsForThatClient() {
 
 void MainFormTest::applyingAGroupReloadsAMembersTreeWithReceivedMarks() {
   MainFormFixture f;
-  TRechteDatei file = f.CreateFile();
-  AddStaff(file);
+  TRechteDatei file = CreateStaffFile(f);
   file.AssgnList().AddUs2Grp(3, 1);
   file.AssRightList().UpdateUsGrModules(true, 3, 1, "K        ");
   file.Write();
@@ -331,15 +334,13 @@ void MainFormTest::applyingAGroupReloadsAMembersTreeWithReceivedMarks() {
   QCOMPARE(f.Child<admin::TRightTree>("tvUsRights")->GetRightState(1001), std::uint8_t{1});  // received only
   f.Child<QTabWidget>("pcUser")->setCurrentIndex(2);
   QVERIFY(!form.UserRefresh());
-  rights::TUserRightsList effective;
-  f.ReadBack().GetUserRightList(3, effective, false, false, 255);
+  const rights::TUserRightsList effective = Effective(f.ReadBack(), 3);
   QVERIFY(effective.CanDo(1, 1001));
 }
 
 void MainFormTest::viewFilterAsksFirstAndDisablesModuleBoxes() {
   MainFormFixture f;
-  TRechteDatei file = f.CreateFile();
-  AddStaff(file);
+  TRechteDatei file = CreateStaffFile(f);
   file.Write();
   admin::TMainForm& form = f.StartAsAdmin();
   f.SelectRow("lvUser", 3);
@@ -360,8 +361,7 @@ void MainFormTest::viewFilterAsksFirstAndDisablesModuleBoxes() {
 // selected; applying the next user's name must not store that tree for him.
 void MainFormTest::applyingAnotherUserLeavesItsRightsAlone() {
   MainFormFixture f;
-  TRechteDatei file = f.CreateFile();
-  AddStaff(file);
+  TRechteDatei file = CreateStaffFile(f);
   file.AssRightList().UpdateUsGrModules(true, 3, 1, "K        ");
   file.AssRightList().AddUsGrRight(true, 3, 1001, "KIBUTYVWC", 1, true);
   file.Write();
