@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QShortcut>
 #include <QEvent>
+#include <QFocusEvent>
 #include <QPushButton>
 #include <QTreeWidget>
 
@@ -67,7 +68,10 @@ void TMainForm::ActionUpdate() {
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
   // Entering the user list or the group tree settles pending edits first.
-  if (event->type() == QEvent::FocusIn && fRechteDatei) {
+  // A window that becomes active again or a closed popup is no entering.
+  const auto reason = event->type() == QEvent::FocusIn ? static_cast<QFocusEvent*>(event)->reason() : Qt::OtherFocusReason;
+  if (event->type() == QEvent::FocusIn && fRechteDatei && reason != Qt::ActiveWindowFocusReason &&
+      reason != Qt::PopupFocusReason) {
     if (watched == lvUser) ui::RunGuarded([this] { UserListEntered(); });
     if (watched == trGroups) ui::RunGuarded([this] { GroupTreeEntered(); });
   }

@@ -66,6 +66,8 @@ class MainFormTest : public QObject {
   void applyingAGroupReloadsAMembersTreeWithReceivedMarks();
   void viewFilterAsksFirstAndDisablesModuleBoxes();
   void applyingAnotherUserLeavesItsRightsAlone();
+  void deletingClearsThePanelAndEverythingThatReferredToIt();
+  void newGroupIsCreatedAndSelectedByApply();
   void clientAbove99StoresItsOwnRights();
   void fileChangedByAnotherProgramIsNotOverwrittenUnasked();
 };
@@ -147,6 +149,7 @@ void MainFormTest::membershipsAndEquivalencesAreStoredAtOnce() {
   f.SelectRow("lvUser", 3);
   QCOMPARE(form.AktUser()->ID, 3);
   f.fDialogs->pick = {1};
+  f.Idle();
   f.Action("acUsGrAdd")->trigger();
   QVERIFY(form.RechteDatei()->AssgnList().UserInGroup(3, 1));
   QVERIFY(form.Modifyed());
@@ -377,6 +380,64 @@ void MainFormTest::applyingAnotherUserLeavesItsRightsAlone() {
   QVERIFY(stored.RightIDsFromUsGr(true, 4, 1).empty());
   QCOMPARE(stored.ModulesFromUsGr(true, 4, 1), stored.ModulesFromUsGr(true, 4, 2));
   QCOMPARE(stored.RightIDsFromUsGr(true, 3, 1), rights::IntList{1001});
+}
+
+void MainFormTest::deletingClearsThePanelAndEverythingThatReferredToIt() {
+  MainFormFixture f;
+  TRechteDatei file = CreateStaffFile(f);
+  file.AssgnList().AddUs2Grp(3, 1);
+  file.AssgnList().AddUsEqui(4, 3);
+  file.AssRightList().AddUsGrRight(false, 1, 1001, "KIBUTYVWC", 1, true);
+  file.Write();
+  admin::TMainForm& form = f.StartAsAdmin();
+  f.SelectRow("lvUser", 3);
+  f.Action("acDelUser")->trigger();
+  QVERIFY(form.AktUser() == nullptr);
+  QVERIFY(!f.Child<QWidget>("pUser")->isVisibleTo(&form));
+  QCOMPARE(f.Child<QTreeWidget>("lvUser")->topLevelItemCount(), 3);
+  QCOMPARE(f.Child<QTreeWidget>("trGroups")->topLevelItem(0)->child(0)->childCount(), 0);
+
+  auto* groups = f.Child<QTreeWidget>("trGroups");
+  groups->setCurrentItem(groups->topLevelItem(0)->child(0));
+  f.Action("acDelGroup")->trigger();
+  QVERIFY(form.AktGroup() == nullptr);
+  QCOMPARE(groups->topLevelItem(0)->childCount(), 0);
+  QVERIFY(form.Modifyed());
+  f.Action("acSave")->trigger();
+
+  const TRechteDatei back = f.ReadBack();
+  QVERIFY(back.UserList().ItemByID(3) == nullptr);
+  QCOMPARE(back.GroupList().Count(), std::size_t{0});
+  QVERIFY(back.AssgnList().UserIDsFromUser(4).empty());
+  QVERIFY(back.AssRightList().RightIDsFromUsGr(false, 1, 1).empty());
+
+  // The standard users stay, even when the action is triggered for them.
+  f.SelectRow("lvUser", 2);
+  f.Action("acDelUser")->trigger();
+  QVERIFY(form.RechteDatei()->UserList().ItemByID(2) != nullptr);
+}
+
+void MainFormTest::newGroupIsCreatedAndSelectedByApply() {
+  MainFormFixture f;
+  CreateStaffFile(f).Write();
+  admin::TMainForm& form = f.StartAsAdmin();
+  f.Action("acNewGroup")->trigger();
+  QVERIFY(form.AktGroup() == nullptr);
+  QVERIFY(!f.Child<QTabWidget>("pcGroups")->isTabVisible(1));
+  f.Child<QLineEdit>("edGrBez")->setText(QStringLiteral("Lohnbüro"));
+  f.Idle();
+  QTest::mouseClick(f.Child<QPushButton>("bbGrOK"), Qt::LeftButton);
+  QVERIFY(form.AktGroup() != nullptr);
+  QCOMPARE(form.AktGroup()->ID, 2);
+  QVERIFY(f.Child<QTabWidget>("pcGroups")->isTabVisible(1));
+  f.fDialogs->pick = {3, 4};
+  f.Idle();
+  QVERIFY(f.Action("acGRUSAdd")->isEnabled());
+  f.Action("acGRUSAdd")->trigger();
+  f.Action("acSave")->trigger();
+  const TRechteDatei back = f.ReadBack();
+  QCOMPARE(QString::fromStdString(back.GroupList().ItemByID(2)->Bez), QStringLiteral("Lohnbüro"));
+  QCOMPARE(back.AssgnList().UserIDsFromGroup(2), (rights::IntList{3, 4}));
 }
 
 QTEST_MAIN(MainFormTest)
