@@ -1,6 +1,6 @@
 // Renders the administration window on the demo catalog and client list for
 // the documentation: main_form_shot FOLDER. Writes a user's rights page, a
-// group's rights page and the general client rights.
+// group's rights page, the general client rights and a user's sign-in page.
 #include <QApplication>
 #include <QTabWidget>
 
@@ -50,10 +50,11 @@ int main(int argc, char** argv) {
   admin::TMainForm& form = f.StartAsAdmin();
   form.resize(962, 607);
   f.SelectRow("lvUser", 3);
+  bool ok = Grab(form, out + "admin-benutzer-anmeldung.png");
   f.Child<QTabWidget>("pcUser")->setCurrentIndex(2);
   f.SelectRow("lvUsMand", 1);
   f.Child<admin::TRightTree>("tvUsRights")->expandAll();
-  bool ok = Grab(form, out + "admin-benutzer-rechte.png");
+  ok = Grab(form, out + "admin-benutzer-rechte.png") && ok;
   f.SelectRow("lvUsMand", 0);
   ok = Grab(form, out + "admin-mandantenrechte.png") && ok;
   auto* groups = f.Child<QTreeWidget>("trGroups");
