@@ -68,6 +68,7 @@ class MainFormTest : public QObject {
   void applyingAnotherUserLeavesItsRightsAlone();
   void deletingClearsThePanelAndEverythingThatReferredToIt();
   void newGroupIsCreatedAndSelectedByApply();
+  void newPasswordIsAPendingEditUntilApplied();
   void clientAbove99StoresItsOwnRights();
   void fileChangedByAnotherProgramIsNotOverwrittenUnasked();
 };
@@ -438,6 +439,35 @@ void MainFormTest::newGroupIsCreatedAndSelectedByApply() {
   const TRechteDatei back = f.ReadBack();
   QCOMPARE(QString::fromStdString(back.GroupList().ItemByID(2)->Bez), QStringLiteral("Lohnbüro"));
   QCOMPARE(back.AssgnList().UserIDsFromGroup(2), (rights::IntList{3, 4}));
+}
+
+void MainFormTest::newPasswordIsAPendingEditUntilApplied() {
+  MainFormFixture f;
+  TRechteDatei file = CreateStaffFile(f);
+  file.UserList().ItemByID(3)->PWExpired = true;
+  file.Write();
+  f.StartAsAdmin();
+  f.SelectRow("lvUser", 3);
+  auto* change = f.Child<QPushButton>("bbPWChg");
+  auto* apply = f.Child<QPushButton>("bbUsOK");
+  f.fDialogs->newPassword = QStringLiteral("neu");
+  QTest::mouseClick(change, Qt::LeftButton);
+  QVERIFY(!f.Child<QCheckBox>("cbPWExpired")->isChecked());
+  f.fDialogs->newPassword.clear();  // a second change, cancelled, drops the first
+  QTest::mouseClick(change, Qt::LeftButton);
+  f.Child<QCheckBox>("cbPWExpired")->setChecked(true);
+  f.Idle();
+  QVERIFY(!apply->isEnabled());
+
+  f.fDialogs->newPassword = QStringLiteral("neu");
+  QTest::mouseClick(change, Qt::LeftButton);
+  f.Idle();
+  QVERIFY(apply->isEnabled());
+  QTest::mouseClick(apply, Qt::LeftButton);
+  f.Action("acSave")->trigger();
+  const TRechteDatei back = f.ReadBack();
+  QCOMPARE(back.UserLogin("berta", "neu"), 3);
+  QVERIFY(!back.UserList().ItemByID(3)->PWExpired);
 }
 
 QTEST_MAIN(MainFormTest)
