@@ -4,6 +4,7 @@
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
+#include <QStyle>
 #include <QToolBar>
 
 #include "admin/main_form.h"
@@ -77,7 +78,26 @@ void TMainForm::CreateActions() {
   NewAction("acUsGrDel", QStringLiteral("&aus Gruppe löschen"))->setEnabled(false);
   NewAction("acUsEqAdd", QStringLiteral("Ä&quivalenz hinzufügen"));
   NewAction("acUsEqDel", QStringLiteral("Äq&uivalenz entfernen"))->setEnabled(false);
+  SetActionImages();
   ConnectActions();
+}
+
+// The images of the main image list, from the style's standard set.
+void TMainForm::SetActionImages() {
+  static const std::pair<const char*, QStyle::StandardPixmap> kImages[] = {
+      {"acSave", QStyle::SP_DialogSaveButton},        {"acReload", QStyle::SP_BrowserReload},
+      {"acDomainSettings", QStyle::SP_DriveNetIcon},  {"acListe", QStyle::SP_FileDialogListView},
+      {"acClose", QStyle::SP_DialogCloseButton},      {"acNewUser", QStyle::SP_FileIcon},
+      {"acNewUsfromTemplate", QStyle::SP_FileDialogDetailedView},
+      {"acDelUser", QStyle::SP_TrashIcon},            {"acPrintUsRights", QStyle::SP_FileDialogContentsView},
+      {"acNewGroup", QStyle::SP_DirIcon},             {"acDelGroup", QStyle::SP_TrashIcon},
+      {"acInetUpd", QStyle::SP_ArrowDown},            {"acHelp", QStyle::SP_DialogHelpButton},
+      {"acInfo", QStyle::SP_MessageBoxInformation},   {"acGRUSAdd", QStyle::SP_ArrowRight},
+      {"acGRUSDel", QStyle::SP_ArrowLeft},            {"acUsGrAdd", QStyle::SP_ArrowRight},
+      {"acUsGrDel", QStyle::SP_ArrowLeft},            {"acUsEqAdd", QStyle::SP_ArrowRight},
+      {"acUsEqDel", QStyle::SP_ArrowLeft},
+  };
+  for (const auto& [name, pixmap] : kImages) ac(name)->setIcon(style()->standardIcon(pixmap));
 }
 
 void TMainForm::OnAction(QAction* action, void (TMainForm::*handler)()) {
@@ -138,7 +158,8 @@ void TMainForm::CreateMenus() {
 QToolBar* TMainForm::CreateToolBar() {
   auto* tools = new QToolBar(this);
   tools->setObjectName(QStringLiteral("actbTools"));
-  tools->setToolButtonStyle(Qt::ToolButtonTextOnly);
+  tools->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+  tools->setIconSize(QSize(16, 16));
   tools->addActions({ac("acClose"), ac("acSave")});
   tools->addSeparator();
   tools->addActions({ac("acNewUser"), ac("acNewUsfromTemplate"), ac("acNewGroup")});

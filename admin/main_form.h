@@ -98,6 +98,7 @@ class TMainForm : public ui::TSavePosForm {
   // main_actions.cpp
   QAction* NewAction(const char* name, const QString& caption, const QString& hint = {}, int tag = 0);
   void CreateActions();
+  void SetActionImages();
   void ConnectActions();
   void CreateMenus();
   QToolBar* CreateToolBar();

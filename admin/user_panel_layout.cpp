@@ -97,7 +97,8 @@ QWidget* TMainForm::BuildRelationPage(const char* listName, QAction* add, QActio
   auto* page = new QWidget;
   auto* layout = new QVBoxLayout(page);
   auto* tools = new QToolBar(page);
-  tools->setToolButtonStyle(Qt::ToolButtonTextOnly);
+  tools->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+  tools->setIconSize(QSize(16, 16));
   tools->addActions({add, del});
   list = new QTreeWidget(page);
   list->setObjectName(QString::fromLatin1(listName));
