@@ -164,7 +164,7 @@ void TQVLoginDlg::DoLogin() {
     success = CheckServiceCode(attempt.Passwort);
     if (!success)
       ui::ShowErrorMessage(
-          QStringLiteral("Die Anmeldung ist fehlgeschlagen.\nÜberprüfen Sie Benutzername und Passwort."));
+          QStringLiteral("Die Anmeldung ist fehlgeschlagen.\rÜberprüfen Sie Benutzername und Passwort."));
     // The code is a secret for this one name; it does not linger in memory.
     attempt.Name = kHidden;
     attempt.Passwort = kHidden;
@@ -210,10 +210,15 @@ void CenterOnActiveWindow(QWidget* dialog) {
 }  // namespace
 
 void ShowLogonDlg(bool adminMode, bool oneTimeMenu, TLogonData& data, const TLogonProc& logonProc) {
+  ShowLogonDlg(adminMode, oneTimeMenu, data, logonProc, ProgramServiceKey());
+}
+
+void ShowLogonDlg(bool adminMode, bool oneTimeMenu, TLogonData& data, const TLogonProc& logonProc,
+                  std::optional<QByteArray> serviceKey) {
   data.Passwort.clear();
   data.ELPass = false;
   data.ReadOnly = false;
-  TQVLoginDlg dialog(ProgramServiceKey(), QApplication::activeWindow());
+  TQVLoginDlg dialog(std::move(serviceKey), QApplication::activeWindow());
   dialog.SetLogonProc(logonProc);
   dialog.SetAdminMode(adminMode);
   dialog.SetOneTimeMenu(oneTimeMenu);

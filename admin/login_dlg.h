@@ -75,6 +75,9 @@ class TQVLoginDlg : public ui::TQVForm {
 
 // The sign-in at start-up; the service key is read from the program folder.
 void ShowLogonDlg(bool adminMode, bool oneTimeMenu, TLogonData& data, const TLogonProc& logonProc);
+// The same with the given service key.
+void ShowLogonDlg(bool adminMode, bool oneTimeMenu, TLogonData& data, const TLogonProc& logonProc,
+                  std::optional<QByteArray> serviceKey);
 // A new password without any check.
 void AskNewPassword(TLogonData& data);
 
