@@ -55,7 +55,6 @@ TfmDomain::TfmDomain(QWidget* parent) : ui::TSavePosForm(parent) {
   bbOK = new ui::TQVButton(ui::bkOK, QStringLiteral("Ü&bernehmen"), this);
   bbOK->setObjectName(QStringLiteral("bbOK"));
   auto* close = new ui::TQVButton(ui::bkClose, QStringLiteral("&Schließen"), this);
-  connect(close, &QPushButton::clicked, this, &TfmDomain::reject);
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();
   buttons->addWidget(bbOK);
