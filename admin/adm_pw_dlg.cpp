@@ -47,7 +47,7 @@ TAdmPWDlg::TAdmPWDlg(QWidget* parent) : ui::TQVForm(parent) {
   fields->addRow(lbPW, edPW);
   fields->addRow(lbPW2, edPW2);
 
-  auto* ok = new ui::TQVButton(ui::bkOK, QString(), this);
+  auto* ok = new ui::TQVButton(ui::bkOK, QStringLiteral("OK"), this);
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();
   buttons->addWidget(ok);

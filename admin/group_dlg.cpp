@@ -37,7 +37,7 @@ TQXGroupDlg::TQXGroupDlg(bool user, const rights::TRechteDatei& rd, const QTreeW
   lvGroups->setEditTriggers(QAbstractItemView::NoEditTriggers);
   lvGroups->setColumnCount(1);
 
-  auto* ok = new ui::TQVButton(ui::bkOK, QString(), this);
+  auto* ok = new ui::TQVButton(ui::bkOK, QStringLiteral("OK"), this);
   auto* strip = new QHBoxLayout;
   strip->addStretch();
   strip->addWidget(ok);

@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
+#include <QPainter>
 #include <QStyle>
 
 #include "admin/password_field.h"
@@ -24,6 +25,26 @@ namespace {
 
 constexpr int kMaxTrys = 3;
 const QString kHidden = QStringLiteral("**********");
+
+// A padlock: the picture of the sign-in.
+QPixmap LockImage() {
+  QPixmap pixmap(32, 32);
+  pixmap.fill(Qt::transparent);
+  QPainter painter(&pixmap);
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setPen(QPen(QColor(90, 90, 100), 3));
+  painter.setBrush(Qt::NoBrush);
+  painter.drawArc(QRectF(9, 3, 14, 18), 0, 180 * 16);
+  painter.drawLine(QPointF(9, 12), QPointF(9, 15));
+  painter.drawLine(QPointF(23, 12), QPointF(23, 15));
+  painter.setPen(QPen(QColor(120, 80, 10), 1));
+  painter.setBrush(QColor(225, 170, 40));
+  painter.drawRoundedRect(QRectF(5, 14, 22, 16), 2, 2);
+  painter.setBrush(QColor(60, 40, 10));
+  painter.drawEllipse(QPointF(16, 20.5), 2.2, 2.2);
+  painter.drawRect(QRectF(15.2, 21, 1.6, 5));
+  return pixmap;
+}
 
 QLabel* ImageLabel(QStyle::StandardPixmap kind, int size, QWidget* parent) {
   auto* label = new QLabel(parent);
@@ -47,7 +68,9 @@ void TQVLoginDlg::BuildControls() {
   top->setAutoFillBackground(true);
   top->setBackgroundRole(QPalette::Base);
   auto* topLayout = new QHBoxLayout(top);
-  topLayout->addWidget(ImageLabel(QStyle::SP_DialogApplyButton, 32, this));
+  auto* image = new QLabel(top);
+  image->setPixmap(LockImage());
+  topLayout->addWidget(image);
   lbMsg = new QLabel(QStringLiteral("Geben Sie Benutzernamen und Passwort\nzur Anmeldung ein."), top);
   lbMsg->setStyleSheet(QStringLiteral("color: navy;"));
   topLayout->addWidget(lbMsg, 1);
@@ -75,7 +98,7 @@ void TQVLoginDlg::BuildControls() {
   iFST->hide();
   lFST->hide();
 
-  bbLogin = new ui::TQVButton(ui::bkOK, QString(), this);
+  bbLogin = new ui::TQVButton(ui::bkOK, QStringLiteral("OK"), this);
   bbLogin->setObjectName(QStringLiteral("bbLogin"));
   // Only the outcome of a try closes the dialog.
   bbLogin->SetModalResult(ui::mrNone);
