@@ -7,9 +7,9 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
-#include <QPainter>
 #include <QStyle>
 
+#include "admin/painted_image.h"
 #include "admin/password_field.h"
 #include "admin/service_code.h"
 #include "clients/paths.h"
@@ -28,22 +28,18 @@ const QString kHidden = QStringLiteral("**********");
 
 // A padlock: the picture of the sign-in.
 QPixmap LockImage() {
-  QPixmap pixmap(32, 32);
-  pixmap.fill(Qt::transparent);
-  QPainter painter(&pixmap);
-  painter.setRenderHint(QPainter::Antialiasing);
-  painter.setPen(QPen(QColor(90, 90, 100), 3));
-  painter.setBrush(Qt::NoBrush);
-  painter.drawArc(QRectF(9, 3, 14, 18), 0, 180 * 16);
-  painter.drawLine(QPointF(9, 12), QPointF(9, 15));
-  painter.drawLine(QPointF(23, 12), QPointF(23, 15));
-  painter.setPen(QPen(QColor(120, 80, 10), 1));
-  painter.setBrush(QColor(225, 170, 40));
-  painter.drawRoundedRect(QRectF(5, 14, 22, 16), 2, 2);
-  painter.setBrush(QColor(60, 40, 10));
-  painter.drawEllipse(QPointF(16, 20.5), 2.2, 2.2);
-  painter.drawRect(QRectF(15.2, 21, 1.6, 5));
-  return pixmap;
+  return PaintedImage(32, [](QPainter& painter) {
+    painter.setPen(QPen(QColor(90, 90, 100), 3));
+    painter.drawArc(QRectF(9, 3, 14, 18), 0, 180 * 16);
+    painter.drawLine(QPointF(9, 12), QPointF(9, 15));
+    painter.drawLine(QPointF(23, 12), QPointF(23, 15));
+    painter.setPen(QPen(QColor(120, 80, 10), 1));
+    painter.setBrush(QColor(225, 170, 40));
+    painter.drawRoundedRect(QRectF(5, 14, 22, 16), 2, 2);
+    painter.setBrush(QColor(60, 40, 10));
+    painter.drawEllipse(QPointF(16, 20.5), 2.2, 2.2);
+    painter.drawRect(QRectF(15.2, 21, 1.6, 5));
+  });
 }
 
 QLabel* ImageLabel(QStyle::StandardPixmap kind, int size, QWidget* parent) {

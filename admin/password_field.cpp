@@ -3,10 +3,10 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QMouseEvent>
-#include <QPainter>
 #include <QPainterPath>
 #include <QProxyStyle>
 
+#include "admin/painted_image.h"
 #include "rights/codepage.h"
 #include "rights/scramble.h"
 
@@ -24,20 +24,17 @@ class TStarMaskStyle : public QProxyStyle {
 };
 
 QPixmap EyeImage() {
-  QPixmap pixmap(16, 16);
-  pixmap.fill(Qt::transparent);
-  QPainter painter(&pixmap);
-  painter.setRenderHint(QPainter::Antialiasing);
-  painter.setPen(QPen(QColor(40, 40, 40), 1.3));
-  QPainterPath lid;
-  lid.moveTo(1, 8);
-  lid.quadTo(8, 1, 15, 8);
-  lid.quadTo(8, 15, 1, 8);
-  painter.setBrush(Qt::white);
-  painter.drawPath(lid);
-  painter.setBrush(QColor(30, 80, 160));
-  painter.drawEllipse(QPointF(8, 8), 2.8, 2.8);
-  return pixmap;
+  return PaintedImage(16, [](QPainter& painter) {
+    painter.setPen(QPen(QColor(40, 40, 40), 1.3));
+    QPainterPath lid;
+    lid.moveTo(1, 8);
+    lid.quadTo(8, 1, 15, 8);
+    lid.quadTo(8, 15, 1, 8);
+    painter.setBrush(Qt::white);
+    painter.drawPath(lid);
+    painter.setBrush(QColor(30, 80, 160));
+    painter.drawEllipse(QPointF(8, 8), 2.8, 2.8);
+  });
 }
 
 QLineEdit* FocusedEdit() { return qobject_cast<QLineEdit*>(QApplication::focusWidget()); }

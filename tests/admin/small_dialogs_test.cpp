@@ -38,6 +38,13 @@ std::unique_ptr<rights::TRechteDatei> SampleFile() {
   return rd;
 }
 
+// Whether the test confirms the dialog or closes it by the close box.
+void ConfirmColumn() {
+  QTest::addColumn<bool>("confirm");
+  QTest::newRow("OK") << true;
+  QTest::newRow("close box") << false;
+}
+
 QStringList Offered(const ui::TQVListView& list) {
   QStringList captions;
   for (int i = 0; i < list.topLevelItemCount(); ++i) captions << list.topLevelItem(i)->text(0);
@@ -101,11 +108,7 @@ class SmallDialogsTest : public QObject {
     QCOMPARE(QApplication::focusWidget()->objectName(), focused);
   }
 
-  void askAdmPW_data() {
-    QTest::addColumn<bool>("confirm");
-    QTest::newRow("OK") << true;
-    QTest::newRow("close box") << false;
-  }
+  void askAdmPW_data() { ConfirmColumn(); }
   void askAdmPW() {
     QFETCH(bool, confirm);
     WhenShown<TAdmPWDlg>([&](TAdmPWDlg& dialog) {
@@ -150,11 +153,7 @@ class SmallDialogsTest : public QObject {
     QCOMPARE(Offered(*dialog.List()), offered);
   }
 
-  void selectionReturnsTickedCopies_data() {
-    QTest::addColumn<bool>("confirm");
-    QTest::newRow("OK") << true;
-    QTest::newRow("close box") << false;
-  }
+  void selectionReturnsTickedCopies_data() { ConfirmColumn(); }
   void selectionReturnsTickedCopies() {
     QFETCH(bool, confirm);
     auto rd = SampleFile();
