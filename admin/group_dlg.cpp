@@ -5,6 +5,7 @@
 #include <QHeaderView>
 #include <QVBoxLayout>
 
+#include "admin/painted_image.h"
 #include "ui/button.h"
 #include "ui/list_view.h"
 
@@ -13,6 +14,25 @@ namespace admin {
 namespace {
 
 constexpr std::int32_t kTemplateUser = 2;  // the administrator and the template user are never offered
+
+void PaintPerson(QPainter& painter, QPointF at, const QColor& colour) {
+  painter.setPen(QPen(colour.darker(160), 1));
+  painter.setBrush(colour);
+  painter.drawEllipse(at + QPointF(0, -3.5), 2.6, 2.6);
+  painter.drawChord(QRectF(at.x() - 4.5, at.y(), 9, 10), 0, 180 * 16);
+}
+
+// A person for a user, two for a group.
+QIcon RowImage(bool user) {
+  return QIcon(PaintedImage(16, [user](QPainter& painter) {
+    if (user) {
+      PaintPerson(painter, {8, 8}, QColor(70, 130, 200));
+      return;
+    }
+    PaintPerson(painter, {10.5, 7}, QColor(150, 150, 160));
+    PaintPerson(painter, {6, 9}, QColor(70, 130, 200));
+  }));
+}
 
 bool Listed(const QTreeWidget* link, std::int32_t id) {
   if (!link) return false;
@@ -55,11 +75,13 @@ bool TQXGroupDlg::Offered(const rights::TFIRClass& record) const {
 
 template <class Records>
 void TQXGroupDlg::AddRows(const Records& list) {
+  const QIcon image = RowImage(User);
   for (std::size_t i = 0; i < list.Count(); ++i) {
     const rights::TFIRClass& record = list[i];
     if (!Offered(record)) continue;
     QTreeWidgetItem* row = lvGroups->AddItem(QString::fromStdString(record.Bez));
     row->setData(0, Qt::UserRole, record.ID);
+    row->setIcon(0, image);
   }
 }
 
