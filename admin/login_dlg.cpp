@@ -60,6 +60,18 @@ TQVLoginDlg::TQVLoginDlg(std::optional<QByteArray> serviceKey, QWidget* parent)
 }
 
 void TQVLoginDlg::BuildControls() {
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(BuildTopStrip());
+  layout->addLayout(BuildFields());
+  layout->addStretch();
+  layout->addLayout(BuildButtons());
+  layout->setSizeConstraint(QLayout::SetFixedSize);
+  setMinimumWidth(259);
+  BuildMenus();
+}
+
+QWidget* TQVLoginDlg::BuildTopStrip() {
   auto* top = new QWidget(this);
   top->setAutoFillBackground(true);
   top->setBackgroundRole(QPalette::Base);
@@ -70,7 +82,10 @@ void TQVLoginDlg::BuildControls() {
   lbMsg = new QLabel(QStringLiteral("Geben Sie Benutzernamen und Passwort\nzur Anmeldung ein."), top);
   lbMsg->setStyleSheet(QStringLiteral("color: navy;"));
   topLayout->addWidget(lbMsg, 1);
+  return top;
+}
 
+QLayout* TQVLoginDlg::BuildFields() {
   edName = new ui::TQVEdit(this);
   edName->setObjectName(QStringLiteral("edName"));
   edPasswd = new ui::TQVEdit(this);
@@ -82,25 +97,15 @@ void TQVLoginDlg::BuildControls() {
   lbPW = new ui::TQVLabel(QStringLiteral("Passwort:"), this);
   lbPW->setBuddy(edPasswd);
 
-  QMenu* pmEdit = CreateEditMenu(this);
-  for (ui::TQVEdit* edit : {edName, edPasswd}) {
-    edit->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(edit, &QWidget::customContextMenuRequested, this,
-            [edit, pmEdit](const QPoint& pos) { pmEdit->popup(edit->mapToGlobal(pos)); });
-  }
-
   iFST = ImageLabel(QStyle::SP_MessageBoxWarning, 16, this);
   lFST = new QLabel(QStringLiteral("Die Feststelltaste ist aktiviert !"), this);
-  iFST->hide();
-  lFST->hide();
-
-  bbLogin = new ui::TQVButton(ui::bkOK, QStringLiteral("OK"), this);
-  bbLogin->setObjectName(QStringLiteral("bbLogin"));
-  // Only the outcome of a try closes the dialog.
-  bbLogin->SetModalResult(ui::mrNone);
-  connect(bbLogin, &QPushButton::clicked, this, &TQVLoginDlg::DoLogin);
-  btCA = new ui::TQVButton(ui::bkCancel, QStringLiteral("&Abbrechen"), this);
-  btCA->setObjectName(QStringLiteral("btCA"));
+  // The caps-lock row keeps its place, so the dialog does not jump.
+  for (QLabel* label : {iFST, lFST}) {
+    auto policy = label->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    label->setSizePolicy(policy);
+    label->hide();
+  }
 
   auto* fields = new QGridLayout;
   fields->setContentsMargins(12, 8, 12, 0);
@@ -113,28 +118,33 @@ void TQVLoginDlg::BuildControls() {
   capsRow->addWidget(iFST);
   capsRow->addWidget(lFST, 1);
   fields->addLayout(capsRow, 2, 1, 1, 2);
+  return fields;
+}
+
+QLayout* TQVLoginDlg::BuildButtons() {
+  bbLogin = new ui::TQVButton(ui::bkOK, QStringLiteral("OK"), this);
+  bbLogin->setObjectName(QStringLiteral("bbLogin"));
+  // Only the outcome of a try closes the dialog.
+  bbLogin->SetModalResult(ui::mrNone);
+  connect(bbLogin, &QPushButton::clicked, this, &TQVLoginDlg::DoLogin);
+  btCA = new ui::TQVButton(ui::bkCancel, QStringLiteral("&Abbrechen"), this);
+  btCA->setObjectName(QStringLiteral("btCA"));
 
   auto* buttons = new QHBoxLayout;
   buttons->setContentsMargins(12, 0, 12, 10);
   buttons->addStretch();
   buttons->addWidget(bbLogin);
   buttons->addWidget(btCA);
+  return buttons;
+}
 
-  auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->addWidget(top);
-  layout->addLayout(fields);
-  layout->addStretch();
-  layout->addLayout(buttons);
-  layout->setSizeConstraint(QLayout::SetFixedSize);
-  // The caps-lock row keeps its place, so the dialog does not jump.
-  lFST->setMinimumHeight(iFST->sizeHint().height());
-  auto policy = lFST->sizePolicy();
-  policy.setRetainSizeWhenHidden(true);
-  lFST->setSizePolicy(policy);
-  iFST->setSizePolicy(policy);
-  setMinimumWidth(259);
-
+void TQVLoginDlg::BuildMenus() {
+  QMenu* pmEdit = CreateEditMenu(this);
+  for (ui::TQVEdit* edit : {edName, edPasswd}) {
+    edit->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(edit, &QWidget::customContextMenuRequested, this,
+            [edit, pmEdit](const QPoint& pos) { pmEdit->popup(edit->mapToGlobal(pos)); });
+  }
   pmMain = new QMenu(this);
   acEinmalLogin = pmMain->addAction(QStringLiteral("Einmal-Login"), this, &TQVLoginDlg::StartOneTimeLogin);
   acEinmalLogin->setEnabled(fServiceKey.has_value());

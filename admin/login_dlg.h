@@ -11,6 +11,7 @@
 
 class QAction;
 class QLabel;
+class QLayout;
 class QMenu;
 
 namespace ui {
@@ -53,6 +54,10 @@ class TQVLoginDlg : public ui::TQVForm {
 
  private:
   void BuildControls();
+  QWidget* BuildTopStrip();
+  QLayout* BuildFields();
+  QLayout* BuildButtons();
+  void BuildMenus();
   bool CheckServiceCode(const QString& code) const;
 
   QLabel* lbMsg = nullptr;
