@@ -1,5 +1,7 @@
 // The sign-in dialog: tries, administrator mode, the one-time service sign-in.
 #include <QAction>
+#include <QClipboard>
+#include <QMenu>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -29,6 +31,7 @@ void TryPassword(TQVLoginDlg& dialog, const QString& password, Trigger trigger) 
 
 // A check that accepts one password and counts its calls.
 struct CountingCheck {
+  explicit CountingCheck(QString acceptedPassword = {}) : accepted(std::move(acceptedPassword)) {}
   QString accepted;
   int calls = 0;
   QStringList names;
@@ -224,6 +227,36 @@ class LoginDlgTest : public QObject {
     QTest::mouseRelease(eye, Qt::LeftButton);
     QCOMPARE(dialog.PasswordEdit()->echoMode(), QLineEdit::Password);
     QCOMPARE(dialog.PasswordEdit()->cursorPosition(), 2);
+  }
+
+  // The edits' menu acts on the focused edit only, always on its whole text.
+  void editMenu() {
+    QWidget window;
+    auto* edit = new QLineEdit(QStringLiteral("Anna"), &window);
+    auto* button = new QPushButton(&window);
+    button->move(0, 40);
+    QMenu* menu = CreateEditMenu(&window);
+    auto run = [menu](const QString& entry) {
+      for (QAction* action : menu->actions())
+        if (action->text() == entry) action->trigger();
+    };
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    edit->setFocus();
+    edit->setSelection(1, 2);
+    run(QStringLiteral("Kopieren"));
+    QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("Anna"));
+    QApplication::clipboard()->setText(QStringLiteral("Bernd"));
+    run(QStringLiteral("Einfügen"));
+    QCOMPARE(edit->text(), QStringLiteral("Bernd"));
+    edit->setText(QStringLiteral("Geheim-ä"));
+    run(QStringLiteral("Decrypt"));
+    QCOMPARE(edit->text(), ScrambledText(QStringLiteral("Geheim-ä")));
+    QVERIFY(edit->text() != QStringLiteral("Geheim-ä"));
+
+    button->setFocus();
+    run(QStringLiteral("Einfügen"));
+    QCOMPARE(edit->text(), ScrambledText(QStringLiteral("Geheim-ä")));
   }
 
   // Where the state cannot be read the warning stays hidden.
