@@ -15,7 +15,8 @@ namespace admin {
 
 namespace {
 
-constexpr int kDomainInputLength = 25;
+// The header keeps 24 characters: the field takes no more, so what is shown is what is stored.
+constexpr int kDomainInputLength = 24;
 
 QLabel* InfoText(QWidget* parent) {
   auto* info = new QLabel(QStringLiteral(" Windows Domänenbenutzer müssen sich nicht nochmals anmelden.\n"
