@@ -1,7 +1,7 @@
 #pragma once
 // What the program sets up once at start, before its first window: Qt's own
-// dialogs in German, German number formats, the rescaling of the framework's
-// controls, and the application's name in captions.
+// dialogs in German, German number formats, legible umlauts, and the
+// rescaling of the framework's controls.
 class QApplication;
 
 namespace ui {
