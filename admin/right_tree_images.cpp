@@ -5,6 +5,8 @@
 #include <QPixmap>
 #include <array>
 
+#include "ui/glyph_store.h"
+
 namespace admin {
 
 namespace {
@@ -42,18 +44,9 @@ QPixmap RightPicture(bool ticked, bool received) {
   return pixmap;
 }
 
+// Groups show the program's folder glyph, so folders look alike everywhere.
 void DrawFolder(QPainter& p) {
-  p.setPen(QPen(QColor(0xA1, 0x6B, 0x07), 1));
-  p.setBrush(QColor(0xFA, 0xCC, 0x4F));
-  QPainterPath folder;
-  folder.moveTo(1.5, 4.5);
-  folder.lineTo(6.0, 4.5);
-  folder.lineTo(7.5, 6.0);
-  folder.lineTo(14.5, 6.0);
-  folder.lineTo(14.5, 13.5);
-  folder.lineTo(1.5, 13.5);
-  folder.closeSubpath();
-  p.drawPath(folder);
+  p.drawPixmap(0, 0, ui::StoredGlyph(QStringLiteral("FBBROWSE")).pixmap(RightTreeImageSize, RightTreeImageSize));
 }
 
 void DrawDialogCard(QPainter& p) {
