@@ -8,7 +8,9 @@
 #include "network_user.h"
 #include "query/rightsquery.h"
 #include "rights/codepage.h"
+#include "rights/errors.h"
 #include "rights/file_io.h"
+#include "rights/stored_text.h"
 #include "user_rights_interface.h"
 
 namespace {
@@ -111,22 +113,51 @@ std::int32_t SignIn(TRechteDatei& file, const char* aLogin, const char* aPasswor
   return user.PWExpired ? kCodeExpired : kCodeOk;
 }
 
-// Changes the password in memory and writes the file; a failed write takes the
-// change back, so memory and file agree.
-std::int32_t ChangePassword(TRechteDatei& file, rights::TFIUser& user, const std::string& newPW) {
-  const std::string oldPW = user.Passwd;
-  const bool oldExpired = user.PWExpired;
-  user.Passwd = rights::Utf8Left(newPW, kMaxPasswordChars);
-  user.PWExpired = false;
+constexpr std::int32_t kNoCode = -1;  // an unknown user: ReplacePasswd sets no code
+
+// The writers' protocol for one password: under the writers' lock the current
+// file is read again when another program wrote it, the password is checked
+// and changed there, and the file written. A failed write takes the change back.
+std::int32_t ChangePassword(TRechteDatei& file, std::int32_t userID, const std::string& oldPW,
+                            const std::string& newPW) {
+  const std::int64_t ageBefore = file.Age();
+  bool reread = false;
+  std::int32_t code = kCodeOk;
+  rights::TFIUser* changed = nullptr;
+  rights::TFIUser previous;
   try {
-    file.Write();
-    return kCodeOk;
+    file.ApplyAndWrite([&](TRechteDatei& current) {
+      reread = current.Age() != ageBefore;
+      rights::TFIUser* user = current.UserList().ItemByID(userID);
+      if (user == nullptr) {
+        code = kNoCode;
+        return false;
+      }
+      if (oldPW != user->Passwd) {
+        code = kCodeWrongLogin;
+        return false;
+      }
+      if (const auto problem = rights::StoredTextProblem("Passwort", newPW)) {
+        State().SetLastError("Das neue Passwort wurde nicht gespeichert: " + *problem);
+        code = kCodeWriteFailed;
+        return false;
+      }
+      previous = *user;
+      changed = user;
+      user->Passwd = newPW;
+      user->PWExpired = false;
+      return true;
+    });
   } catch (const rights::ERightsError& error) {
-    user.Passwd = oldPW;
-    user.PWExpired = oldExpired;
+    if (changed != nullptr) {
+      changed->Passwd = previous.Passwd;
+      changed->PWExpired = previous.PWExpired;
+    }
     State().SetLastError(error.what());
-    return kCodeWriteFailed;
+    code = kCodeWriteFailed;
   }
+  if (reread) State().NoteReloaded();
+  return code;
 }
 
 }  // namespace
@@ -187,11 +218,13 @@ RQ_EXPORT bool RQ_ENTRY(RefreshUSRights)(IUserRightsList* aList, std::int32_t aU
       State().SetLastError(kNoRightsFile);
       return false;
     }
-    if (rights::FileAge(file->FileName()) == file->Age()) return false;
-    const std::string fileName = file->FileName();
+    if (rights::FileAge(file->FileName()) == file->Age() && !State().RefreshDue()) return false;
     try {
-      State().SetRightsFile(std::make_unique<TRechteDatei>(fileName));
-      State().RightsFile()->Read(true);
+      // Read aside: a file that fails to load leaves the last good one in effect,
+      // never a container of defaults ("rights checking off").
+      auto fresh = std::make_unique<TRechteDatei>(file->FileName());
+      if (!fresh->Read(true)) throw rights::EReadError();
+      State().SetRightsFile(std::move(fresh));
       rights::TUserRightsList refilled = list->List;  // keeps Version, TimeStamp and the caller's fields
       refilled.Clear();
       FillRights(refilled, aUserID);
@@ -225,15 +258,11 @@ RQ_EXPORT bool RQ_ENTRY(ReplacePasswd)(const char* aFileName, const char* aOldPW
   return Guarded(false, [&] {
     State().SetLastError("");
     bool changed = false;
+    const std::string oldPW = rights::Utf8Left(query::FromCaller(aOldPW), kMaxPasswordChars);
+    const std::string newPW = query::FromCaller(aNewPW);
     const LoadResult loaded = State().LoadOnDemand(query::FromCaller(aFileName), [&](TRechteDatei& file) {
-      rights::TFIUser* user = file.UserList().ItemByID(aUserID);
-      if (user == nullptr) return;  // no code for an unknown user
-      if (rights::Utf8Left(query::FromCaller(aOldPW), kMaxPasswordChars) != user->Passwd) {
-        SetCode(aErrCode, kCodeWrongLogin);
-        return;
-      }
-      const std::int32_t code = ChangePassword(file, *user, query::FromCaller(aNewPW));
-      if (code != kCodeOk) SetCode(aErrCode, code);
+      const std::int32_t code = ChangePassword(file, aUserID, oldPW, newPW);
+      if (code != kCodeOk && code != kNoCode) SetCode(aErrCode, code);
       changed = code == kCodeOk;
     });
     if (loaded != LoadResult::Loaded) SetCode(aErrCode, CodeOf(loaded));

@@ -14,6 +14,7 @@ LibraryState& LibraryState::Instance() {
 void LibraryState::SetRightsFile(std::unique_ptr<rights::TRechteDatei> file) {
   fRightsFile = std::move(file);
   ++fLoadNumber;
+  fRefreshDue = false;
 }
 
 LoadResult LibraryState::LoadOnDemand(const std::string& fileName,
@@ -26,7 +27,10 @@ LoadResult LibraryState::LoadOnDemand(const std::string& fileName,
   if (!std::filesystem::is_regular_file(rights::PathFromUtf8(fileName), error)) return LoadResult::Missing;
   try {
     SetRightsFile(std::make_unique<rights::TRechteDatei>(fileName));
-    fRightsFile->Read(true);
+    if (!fRightsFile->Read(true)) {
+      DisposeRightsFile();
+      return LoadResult::Failed;
+    }
     work(*fRightsFile);
     return LoadResult::Loaded;
   } catch (const std::exception&) {

@@ -27,13 +27,23 @@ class LibraryState {
   void DisposeRightsFile() { SetRightsFile(nullptr); }
 
   // Runs work on the loaded file, loading it first when none is. A failed
-  // load, or an error of the work right after loading, releases the file.
+  // load (a file too short to hold a header included: its defaults would read
+  // as "rights checking off"), or an error of the work right after loading,
+  // releases the file.
   LoadResult LoadOnDemand(const std::string& fileName,
                           const std::function<void(rights::TRechteDatei&)>& work);
 
   // A record the caller may keep until the library is unloaded; the same
   // record of the same loaded file gives the same object.
   TRightUser* HandOut(const rights::TFIUser& record);
+
+  // A writer of this library read the file again before its change, so the
+  // loaded file holds others' changes the caller's rights list has not seen.
+  void NoteReloaded() {
+    ++fLoadNumber;
+    fRefreshDue = true;
+  }
+  bool RefreshDue() const { return fRefreshDue; }
 
   const std::string& LastError() const { return fLastError; }
   void SetLastError(std::string message) { fLastError = std::move(message); }
@@ -49,6 +59,7 @@ class LibraryState {
   std::mutex fLock;
   std::unique_ptr<rights::TRechteDatei> fRightsFile;
   std::uint64_t fLoadNumber = 0;  // counts the files set, so handed-out records are per file
+  bool fRefreshDue = false;
   std::map<std::pair<std::uint64_t, std::int32_t>, std::unique_ptr<TRightUser>> fHandedOut;
   std::string fLastError;
   AccountLookup fAccountLookup = &platform::CurrentAccount;

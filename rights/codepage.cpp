@@ -1,6 +1,7 @@
 #include "codepage.h"
 
 #include <array>
+#include <cstdio>
 #include <cstdint>
 
 namespace rights {
@@ -161,6 +162,21 @@ std::string Utf8ToCp1252(std::string_view utf8) {
     out += mapped < 0 ? '?' : static_cast<char>(mapped);
   }
   return out;
+}
+
+std::optional<std::string> FirstCharacterOutsideCp1252(std::string_view utf8) {
+  std::size_t pos = 0;
+  while (pos < utf8.size()) {
+    const std::size_t start = pos;
+    const char32_t cp = DecodeUtf8(utf8, pos);
+    if (cp == kInvalid) {
+      char hex[8];
+      std::snprintf(hex, sizeof hex, "\\x%02X", static_cast<unsigned char>(utf8[start]));
+      return std::string(hex);
+    }
+    if (CodePointToByte(cp) < 0) return std::string(utf8.substr(start, pos - start));
+  }
+  return std::nullopt;
 }
 
 std::size_t Utf8Length(std::string_view utf8) {

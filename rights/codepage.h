@@ -3,6 +3,7 @@
 // The rights file, the catalog and native callers use Windows-1252; inside the
 // program all text is UTF-8.
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -15,6 +16,10 @@ std::string Cp1252ToUtf8(std::string_view bytes);
 // UTF-8 to Windows-1252. A character Windows-1252 cannot hold, and every byte
 // of a malformed sequence, becomes "?".
 std::string Utf8ToCp1252(std::string_view utf8);
+
+// The first character Windows-1252 cannot hold (a malformed byte as "\xNN"),
+// or nothing when the whole text converts without "?".
+std::optional<std::string> FirstCharacterOutsideCp1252(std::string_view utf8);
 
 // Number of characters (code points) of a UTF-8 text; malformed bytes count one each.
 std::size_t Utf8Length(std::string_view utf8);

@@ -4,6 +4,7 @@
 
 #include "checksum.h"
 #include "codepage.h"
+#include "errors.h"
 #include "file_io.h"
 
 namespace rights {
@@ -12,10 +13,13 @@ TRechteDatei::TRechteDatei(std::string aFileName) : fFileName(std::move(aFileNam
   fRFHeader.TimeStamp = NowAsDateTime();
 }
 
-void TRechteDatei::Read(bool ChkCRC) {
+bool TRechteDatei::Read(bool ChkCRC) {
   const auto image = ReadWholeFile(fFileName);
-  if (!image) return;
-  if (LoadImage(image->bytes, ChkCRC)) fAge = image->age;
+  if (!image || !LoadImage(image->bytes, ChkCRC)) return false;
+  fAge = image->age;
+  fDiskVersion = fRFHeader.Version;
+  fDiskCRC = fRFHeader.CRC;
+  return true;
 }
 
 bool TRechteDatei::LoadImage(std::span<const std::uint8_t> image, bool ChkCRC) {
@@ -77,6 +81,11 @@ std::vector<std::uint8_t> TRechteDatei::BuildImage() {
 }
 
 void TRechteDatei::Write() {
+  const TWritersLock lock(fFileName);
+  Write(lock);
+}
+
+void TRechteDatei::Write(const TWritersLock&) {
   const auto body = BuildBody();
   TRFHeader written = fRFHeader;
   // Version counts successful writes only; wraps like the stored 32-bit field.
@@ -86,6 +95,33 @@ void TRechteDatei::Write() {
   // The file on disk is now this container's: its own write is no change by others.
   fAge = WriteFileAtomically(fFileName, {header.Bytes(), body});
   fRFHeader.Version = written.Version;
+  fDiskVersion = written.Version;
+  fDiskCRC = written.CRC;
+}
+
+bool TRechteDatei::ChangedOnDisk() const {
+  const auto start = ReadFileStart(fFileName, CurrentHeaderSize);
+  if (!start) return false;
+  if (start->age != fAge) return true;
+  // Same age: a file system with coarse times may still hide another write.
+  ByteReader reader(start->bytes);
+  TRFHeader onDisk;
+  try {
+    ReadHeader(reader, onDisk);
+  } catch (const EReadError&) {
+    return true;
+  }
+  return onDisk.Version != fDiskVersion || onDisk.CRC != fDiskCRC;
+}
+
+bool TRechteDatei::ApplyAndWrite(const std::function<bool(TRechteDatei&)>& change,
+                                 std::chrono::milliseconds wait) {
+  const TWritersLock lock(fFileName, wait);
+  const bool reread = ChangedOnDisk();
+  if (reread && !Read(true))
+    throw ERangeError("Die Datei " + fFileName + " ist keine gültige Rechtedatei oder beschädigt.");
+  if (change(*this)) Write(lock);
+  return reread;
 }
 
 void TRechteDatei::DeleteUser(std::int32_t id) {

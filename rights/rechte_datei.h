@@ -1,6 +1,7 @@
 #pragma once
 // TRechteDatei: the rights file in memory, its header and four lists.
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <span>
 #include <string>
@@ -10,6 +11,7 @@
 #include "rights_header.h"
 #include "rights_index.h"
 #include "user_rights_list.h"
+#include "writers_lock.h"
 
 namespace rights {
 
@@ -18,14 +20,30 @@ class TRechteDatei {
   // A new container with the header defaults; touches no file.
   explicit TRechteDatei(std::string aFileName);
 
-  // Loads header and lists from the file. A missing or too short file loads
-  // nothing and raises nothing. Wrong caption or checksum raise ERangeError,
-  // damaged lists EClassError or EReadError. Header, lists and Age change only
-  // when the whole file was loaded.
-  void Read(bool ChkCRC);
-  // Replaces the file atomically; on failure the file and Version stay as they
-  // were. Age then is the written file's, so only others' writes change it.
+  // Loads header and lists from the file and answers whether it did. A missing
+  // or too short file loads nothing and raises nothing. Wrong caption or
+  // checksum raise ERangeError, damaged lists EClassError or EReadError.
+  // Header, lists and Age change only when the whole file was loaded.
+  bool Read(bool ChkCRC);
+  // Replaces the file safely (WriteFileAtomically) under the writers' lock; on
+  // failure the file and Version stay as they were. Age then is the written
+  // file's, so only others' writes change it.
   void Write();
+  // The same while the caller holds the writers' lock of this file.
+  void Write(const TWritersLock& held);
+
+  // The writers' protocol for one change: under the writers' lock, the file is
+  // read again when it is no longer the one this container read or wrote
+  // (ERangeError when it is then too short to load), change is applied to that
+  // current content, and the file is written when change answers true.
+  // Answers whether the file was read again.
+  bool ApplyAndWrite(const std::function<bool(TRechteDatei&)>& change,
+                     std::chrono::milliseconds wait = DefaultWritersLockWait);
+
+  // The file on disk is no longer the one this container read or wrote: its
+  // age, Version or checksum differ. A missing file counts as unchanged:
+  // writing it loses nothing of others.
+  bool ChangedOnDisk() const;
 
   // Read without the file: false when the image is shorter than its header.
   bool LoadImage(std::span<const std::uint8_t> image, bool ChkCRC);
@@ -93,6 +111,9 @@ class TRechteDatei {
   TAssgnList fAssgnList;
   TAssgnRightList fAssRightList;
   std::int64_t fAge = 0;
+  // Version and checksum of the file as this container last read or wrote it.
+  std::int32_t fDiskVersion = 0;
+  std::uint32_t fDiskCRC = 0;
   mutable std::unique_ptr<TRightsIndex> fRightsIndex;  // built on demand, see RightsIndex
 };
 
