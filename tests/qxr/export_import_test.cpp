@@ -128,6 +128,8 @@ TEST_F(QxrExportImport, ImportRefusesBadJsonAndWritesNothing) {
       {"client beyond a byte", withRight("client", 256), "assigned_rights[0].client"},
       {"holder neither user nor group", withRight("holder", "team"), "assigned_rights[0].holder"},
       {"not an export", noFormat, "format"},
+      {"login outside Windows-1252", withUser("login", QString::fromUtf8("Łódź")), "users[2].login"},
+      {"name longer than a field keeps", withUser("name", QString(256, 'x')), "users[2].name"},
   };
   const std::string target = dir.File("target.qxr");
   for (const Case& c : cases) {

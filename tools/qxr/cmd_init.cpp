@@ -24,8 +24,9 @@ int Run(const CommandLine& line) {
                       Quoted("Das verwendete Passwort ist ungültig."));
   rights::TRechteDatei file(fileName);
   file.CreateStdUsers(password);
+  const auto lock = LockForWriting(fileName);
   RefuseExisting(fileName, hint);  // created while the password was typed
-  SaveRightsFile(file);
+  SaveRightsFile(file, *lock);
   return ExitOk;
 }
 

@@ -15,15 +15,19 @@ void Declare(CommandLine& line) {
 
 int SetLocked(const CommandLine& line, bool locked) {
   RightsFileEdit edit(line.Argument(0));
-  rights::TFIUser& user = FindUser(edit.File(), line.Argument(1));
+  const rights::TFIUser& user = FindUser(edit.File(), line.Argument(1));
   // The administrator must be able to sign in, and the template, which has
   // neither login nor password, must never.
   if (user.ID == kAdministratorID || user.ID == kTemplateUserID)
     throw Failure(ExitCheckFailed,
                   "user " + std::to_string(user.ID) + " is a standard user; its lock stays as it is");
-  if (user.Locked == locked) return ExitOk;
-  user.Locked = locked;
-  edit.Save();
+  const std::int32_t id = user.ID;
+  edit.Apply([&](rights::TRechteDatei& current) {
+    rights::TFIUser& changed = UserByID(current, id);
+    if (changed.Locked == locked) return false;
+    changed.Locked = locked;
+    return true;
+  });
   return ExitOk;
 }
 

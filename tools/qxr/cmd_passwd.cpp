@@ -16,13 +16,18 @@ void Declare(CommandLine& line) {
 
 int Run(const CommandLine& line) {
   RightsFileEdit edit(line.Argument(0));
-  rights::TFIUser& user = FindUser(edit.File(), line.Argument(1));
+  const rights::TFIUser& user = FindUser(edit.File(), line.Argument(1));
   // The template user can never sign in; a password would change nothing.
   if (user.ID == kTemplateUserID)
     throw Failure(ExitCheckFailed, "user 2 is the template for new users and has no password");
-  user.Passwd = ReadNewPassword("New password for user " + UserLabel(user));
-  user.PWExpired = false;
-  edit.Save();
+  const std::int32_t id = user.ID;
+  const std::string password = ReadNewPassword("New password for user " + UserLabel(user));
+  edit.Apply([&](rights::TRechteDatei& current) {
+    rights::TFIUser& changed = UserByID(current, id);
+    changed.Passwd = password;
+    changed.PWExpired = false;
+    return true;
+  });
   return ExitOk;
 }
 

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "command.h"
+#include "rights/stored_text.h"
 
 namespace qxr {
 
@@ -44,6 +45,12 @@ QString JsonFields::QText(const char* key) const {
 }
 
 std::string JsonFields::Text(const char* key) const { return QText(key).toStdString(); }
+
+std::string JsonFields::StoredText(const char* key) const {
+  std::string text = Text(key);
+  if (const auto problem = rights::StoredTextProblem(key, text)) Fail(key, *problem);
+  return text;
+}
 
 JsonFields JsonFields::Object(const char* key) const {
   const QJsonValue value = Value(key);

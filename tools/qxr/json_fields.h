@@ -16,6 +16,9 @@ class JsonFields {
   std::int32_t Int32(const char* key) const;
   bool Bool(const char* key) const;
   std::string Text(const char* key) const;
+  // A text for a string field of the rights file: refused when it does not fit
+  // (Windows-1252, 255 characters) rather than stored altered.
+  std::string StoredText(const char* key) const;
   QString QText(const char* key) const;
   bool Has(const char* key) const { return fObject.contains(QString::fromUtf8(key)); }
   QJsonValue Value(const char* key) const;  // present, of any type

@@ -4,14 +4,12 @@
 
 #include "command.h"
 #include "output.h"
-#include "rights/codepage.h"
+#include "rights/stored_text.h"
 #include "terminal.h"
 
 namespace qxr {
 
 namespace {
-
-constexpr std::size_t kMaxPasswordChars = 255;
 
 std::string Ask(const std::string& prompt) {
   if (StdinIsTerminal()) {
@@ -25,12 +23,10 @@ std::string Ask(const std::string& prompt) {
 
 void CheckStorable(const std::string& password) {
   if (password.empty()) throw Failure(ExitCheckFailed, "the password is empty");
-  if (rights::Utf8Length(password) > kMaxPasswordChars)
-    throw Failure(ExitCheckFailed, "a password has at most 255 characters");
-  // The file stores Windows-1252; anything else would be stored as "?" and
-  // the password typed would no longer match.
-  if (rights::Cp1252ToUtf8(rights::Utf8ToCp1252(password)) != password)
-    throw Failure(ExitCheckFailed, "the password holds characters a rights file cannot store (Windows-1252 only)");
+  // The file stores Windows-1252 and 255 characters; anything else would be
+  // stored altered and the password typed would no longer match.
+  if (const auto problem = rights::StoredTextProblem("Passwort", password))
+    throw Failure(ExitCheckFailed, "the password cannot be stored: " + Quoted(*problem));
 }
 
 }  // namespace

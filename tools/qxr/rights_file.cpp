@@ -60,21 +60,32 @@ rights::TRechteDatei OpenRightsFile(const std::string& fileName) {
   return LoadRightsImage(fileName, ReadFileBytes(fileName, "the rights file"));
 }
 
-void SaveRightsFile(rights::TRechteDatei& file) {
+void SaveRightsFile(rights::TRechteDatei& file) { SaveRightsFile(file, *LockForWriting(file.FileName())); }
+
+void SaveRightsFile(rights::TRechteDatei& file, const rights::TWritersLock& held) {
   try {
-    file.Write();
+    file.Write(held);
   } catch (const rights::ERightsError& error) {
     FileFailure(file.FileName(), "cannot write the rights file: " + Quoted(error.what()));
   }
 }
 
-RightsFileEdit::RightsFileEdit(const std::string& fileName)
-    : fImage(ReadFileBytes(fileName, "the rights file")), fFile(LoadRightsImage(fileName, fImage)) {}
+std::unique_ptr<rights::TWritersLock> LockForWriting(const std::string& fileName) {
+  try {
+    return std::make_unique<rights::TWritersLock>(fileName);
+  } catch (const rights::ERightsError& error) {
+    FileFailure(fileName, "cannot lock the rights file for writing: " + Quoted(error.what()));
+  }
+}
 
-void RightsFileEdit::Save() {
-  if (ReadFileBytes(fFile.FileName(), "the rights file") != fImage)
-    FileFailure(fFile.FileName(), "was changed by someone else meanwhile; nothing written, try again");
-  SaveRightsFile(fFile);
+RightsFileEdit::RightsFileEdit(const std::string& fileName) : fFile(OpenRightsFile(fileName)) {}
+
+void RightsFileEdit::Apply(const std::function<bool(rights::TRechteDatei&)>& change) {
+  try {
+    fFile.ApplyAndWrite(change);
+  } catch (const rights::ERightsError& error) {
+    FileFailure(fFile.FileName(), "cannot write the rights file: " + Quoted(error.what()));
+  }
 }
 
 void RefuseExisting(const std::string& fileName, const std::string& hint) {
@@ -89,6 +100,13 @@ const rights::TFIUser& FindUser(const rights::TRechteDatei& file, const std::str
 
 rights::TFIUser& FindUser(rights::TRechteDatei& file, const std::string& loginOrID) {
   return FindUserIn(file, loginOrID);
+}
+
+rights::TFIUser& UserByID(rights::TRechteDatei& file, std::int32_t id) {
+  rights::TFIUser* user = file.UserList().ItemByID(id);
+  if (user == nullptr)
+    throw Failure(ExitCheckFailed, "user " + std::to_string(id) + " was deleted by another program meanwhile");
+  return *user;
 }
 
 std::string UserLabel(const rights::TFIUser& user) {

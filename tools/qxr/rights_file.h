@@ -3,6 +3,8 @@
 // a file that cannot be read or written is ExitFileError, an unknown user
 // ExitCheckFailed.
 #include <cstdint>
+#include <functional>
+#include <memory>
 #include <span>
 #include <string>
 #include <vector>
@@ -24,20 +26,25 @@ Failure TooShortFailure(const std::string& fileName, std::size_t size);
 // The rights file loaded as the suite loads it: caption and checksum checked.
 rights::TRechteDatei OpenRightsFile(const std::string& fileName);
 
-// Replaces the file atomically.
+// Replaces the file safely under the writers' lock.
 void SaveRightsFile(rights::TRechteDatei& file);
+// The same while the caller holds the lock.
+void SaveRightsFile(rights::TRechteDatei& file, const rights::TWritersLock& held);
+// The writers' lock, with qxr's exit code when it cannot be had.
+std::unique_ptr<rights::TWritersLock> LockForWriting(const std::string& fileName);
 
-// A rights file opened for a change. The suite's programs write the file too
-// (a password change), so Save writes only when the file on disk is still
-// the one that was read, and refuses otherwise.
+// A rights file opened for one change. The suite's programs write the file
+// too (a password change), so the change is made under the writers' lock on
+// the file as it is then, not on the copy read at the start.
 class RightsFileEdit {
  public:
   explicit RightsFileEdit(const std::string& fileName);
-  rights::TRechteDatei& File() { return fFile; }
-  void Save();
+  // The file as read at the start: for finding the user and checks before the change.
+  const rights::TRechteDatei& File() const { return fFile; }
+  // Applies change to the current file and writes it when change answers true.
+  void Apply(const std::function<bool(rights::TRechteDatei&)>& change);
 
  private:
-  std::vector<std::uint8_t> fImage;
   rights::TRechteDatei fFile;
 };
 
@@ -47,6 +54,10 @@ void RefuseExisting(const std::string& fileName, const std::string& hint);
 // The user with this login (without regard to case) or else this number.
 const rights::TFIUser& FindUser(const rights::TRechteDatei& file, const std::string& loginOrID);
 rights::TFIUser& FindUser(rights::TRechteDatei& file, const std::string& loginOrID);
+
+// The user with this number in the current file of a change; ExitCheckFailed
+// when another program deleted it meanwhile.
+rights::TFIUser& UserByID(rights::TRechteDatei& file, std::int32_t id);
 
 // "3 (anna)"; the login is left out when it is empty.
 std::string UserLabel(const rights::TFIUser& user);

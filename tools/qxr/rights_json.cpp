@@ -92,26 +92,26 @@ void HeaderFromJson(const JsonFields& header, rights::TRechteDatei& file) {
 }
 
 void ReadUser(const JsonFields& json, rights::TFIUser& user) {
-  user.Bez = json.Text("name");
-  user.Func = json.Text("function");
-  user.Login = json.Text("login");
+  user.Bez = json.StoredText("name");
+  user.Func = json.StoredText("function");
+  user.Login = json.StoredText("login");
   if (!json.Has("password")) json.Fail("password", "missing; import needs an export made with --with-passwords");
-  user.Passwd = json.Text("password");
+  user.Passwd = json.StoredText("password");
   user.Locked = json.Bool("locked");
   user.PWExpired = json.Bool("password_expired");
 }
 
-void ReadGroup(const JsonFields& json, rights::TFIGroup& group) { group.Bez = json.Text("name"); }
+void ReadGroup(const JsonFields& json, rights::TFIGroup& group) { group.Bez = json.StoredText("name"); }
 
 void ReadAssignment(const JsonFields& json, rights::TFIAssignment& assignment) {
-  assignment.Bez = json.Text("name");
+  assignment.Bez = json.StoredText("name");
   assignment.User_ID = json.Int32("user_id");
   assignment.ToUserID = json.Int32("to_user_id");
   assignment.ToGroupID = json.Int32("to_group_id");
 }
 
 void ReadAssignedRight(const JsonFields& json, rights::TFIAssignedRight& right) {
-  right.Bez = json.Text("name");
+  right.Bez = json.StoredText("name");
   right.Allow = json.Bool("allow");
   const std::string holder = json.Text("holder");
   if (holder != "user" && holder != "group") json.Fail("holder", "expected \"user\" or \"group\"");
