@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "admin/password_field.h"
+#include "admin/stored_fields.h"
 #include "rights/admin_password.h"
 #include "ui/button.h"
 #include "ui/edits.h"
@@ -71,6 +72,10 @@ bool TAdmPWDlg::EntriesUsable() {
   if (edPW->text() != edPW2->text()) {
     ui::ShowErrorMessage(QStringLiteral("Die eingegebenen Passworte sind nicht identisch."));
     edPW2->setFocus();
+    return false;
+  }
+  if (!TextStorable("Passwort", edPW->text())) {  // stored altered, it would lock the administrator out
+    edPW->setFocus();
     return false;
   }
   if (!rights::ValidAdmPW(edPW->text().toStdString())) {

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "admin/stored_fields.h"
 #include "ui/button.h"
 #include "ui/edits.h"
 #include "ui/modify_watch.h"
@@ -91,6 +92,11 @@ void TfmDomain::StoreTo(rights::TRechteDatei& rechteDatei) const {
 }
 
 void TfmDomain::ActionUpdate() { bbOK->setEnabled(mw->Modified()); }
+
+void TfmDomain::done(int result) {
+  if (result == ui::mrOk && !FieldsStorable({{"Domäne", edDomain}})) return;
+  ui::TSavePosForm::done(result);
+}
 
 bool EditDomain(rights::TRechteDatei& rechteDatei) {
   TfmDomain dialog(QApplication::activeWindow());

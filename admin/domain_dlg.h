@@ -28,6 +28,8 @@ class TfmDomain : public ui::TSavePosForm {
 
  protected:
   void ActionUpdate() override;
+  // OK only with a domain the file can hold as typed.
+  void done(int result) override;
 
  private:
   void ForceLowerCase();

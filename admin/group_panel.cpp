@@ -6,6 +6,7 @@
 
 #include "admin/list_images.h"
 #include "admin/main_form.h"
+#include "admin/stored_fields.h"
 #include "admin/right_tree.h"
 #include "ui/messages.h"
 #include "ui/modify_watch.h"
@@ -78,12 +79,13 @@ void TMainForm::SetAktGroup(rights::TFIGroup* group) {
 }
 
 void TMainForm::ApplyGroup() {
+  if (!FieldsStorable({{"Bezeichnung", edGrBez}})) return;
   rights::TFIGroup* group = fAktGroup;
   if (!group) {
     const std::size_t index = fRechteDatei->GroupList().AddItem(std::make_unique<rights::TFIGroup>());
     group = &fRechteDatei->GroupList()[index];
   }
-  group->Bez = edGrBez->text().left(255).toStdString();
+  group->Bez = edGrBez->text().toStdString();
   const std::int32_t id = group->ID;
   StoreSideRights(false, id);
   tvGrAllgRights->SetModifyed(false);

@@ -38,22 +38,6 @@ bool TMainForm::SettlePanelsForSave() {
   return true;
 }
 
-// The suite's programs write the file too (a changed password): a file that
-// changed since this window read or wrote it is not overwritten unasked.
-bool TMainForm::ChangedOnDisk() const {
-  const std::string& fileName = fRechteDatei->FileName();
-  const std::int64_t age = rights::FileAge(fileName);
-  if (age == 0) return false;  // gone or unreadable: writing loses nothing of others
-  if (age != fRechteDatei->Age()) return true;
-  rights::TRechteDatei onDisk(fileName);
-  try {
-    onDisk.Read(false);
-  } catch (const std::exception&) {
-    return true;
-  }
-  return onDisk.RFHeader().Version != fRechteDatei->RFHeader().Version;
-}
-
 bool TMainForm::ConfirmOverwrite() {
   const auto answer = ui::AskYesNoCancel(
       QStringLiteral("Die Rechtedatei wurde seit dem Laden von einem anderen Programm geändert.\r"
@@ -65,12 +49,27 @@ bool TMainForm::ConfirmOverwrite() {
   return false;
 }
 
-// Writes the file and answers whether it was written.
+// Writes the file and answers whether it was written. The suite's programs
+// write the file too (a changed password): the check whether it changed since
+// this window read or wrote it runs under the writers' lock, so nothing slips
+// in between the check and the write. The lock is never held while the
+// question is open; a change that comes in while it is open is asked again.
 bool TMainForm::WriteFile() {
-  if (ChangedOnDisk() && !ConfirmOverwrite()) return false;
-  fRechteDatei->Write();
-  fModifyed = false;
-  return true;
+  const std::string& fileName = fRechteDatei->FileName();
+  std::int64_t acceptedAge = 0;  // the others' file the administrator chose to overwrite
+  for (;;) {
+    {
+      const rights::TWritersLock lock(fileName);
+      const std::int64_t age = rights::FileAge(fileName);
+      if (!fRechteDatei->ChangedOnDisk() || (acceptedAge != 0 && age == acceptedAge)) {
+        fRechteDatei->Write(lock);
+        fModifyed = false;
+        return true;
+      }
+      acceptedAge = age;
+    }  // released before the question
+    if (!ConfirmOverwrite()) return false;
+  }
 }
 
 void TMainForm::Reload() {

@@ -10,6 +10,7 @@
 #include "admin/dialog_service.h"
 #include "admin/list_images.h"
 #include "admin/main_form.h"
+#include "admin/stored_fields.h"
 #include "admin/right_tree.h"
 #include "ui/messages.h"
 #include "ui/modify_watch.h"
@@ -21,7 +22,7 @@ namespace {
 
 constexpr int kRightsPage = 2;
 
-std::string Field(const QLineEdit* edit) { return edit->text().left(255).toStdString(); }
+std::string Field(const QLineEdit* edit) { return edit->text().toStdString(); }
 
 }  // namespace
 
@@ -123,6 +124,9 @@ bool TMainForm::ApplyUser(bool reselect) {
     ui::ShowInfoMessage(QStringLiteral("Geben Sie einen Anmeldenamen ein."));
     return false;
   }
+  if (!FieldsStorable({{"Benutzername", edUsBez}, {"Funktion", edFunc}, {"Anmeldename", edLogin}}) ||
+      !TextStorable("Passwort", fNewPW))
+    return false;
   const bool isNew = fAktUser == nullptr;
   rights::TFIUser* user = StoreUserFields();
   if (!user) return false;

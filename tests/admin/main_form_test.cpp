@@ -71,6 +71,7 @@ class MainFormTest : public QObject {
   void newPasswordIsAPendingEditUntilApplied();
   void clientAbove99StoresItsOwnRights();
   void fileChangedByAnotherProgramIsNotOverwrittenUnasked();
+  void textTheFileCannotHoldIsRefusedNamingTheField();
 };
 
 void MainFormTest::firstRunWritesTheFileAtOnce() {
@@ -283,6 +284,42 @@ void MainFormTest::fileChangedByAnotherProgramIsNotOverwrittenUnasked() {
   f.Action("acSave")->trigger();
   QCOMPARE(f.Questions().size(), asksBefore);
   QVERIFY(!f.ReadBack().RightsActive());
+}
+
+void MainFormTest::textTheFileCannotHoldIsRefusedNamingTheField() {
+  MainFormFixture f;
+  CreateStaffFile(f).Write();
+  admin::TMainForm& form = f.StartAsAdmin();
+  struct Case {
+    const char* edit;
+    QString text;
+    QString named;
+  };
+  const Case cases[] = {
+      {"edUsBez", QStringLiteral("Łukasz"), QStringLiteral("„Benutzername“")},
+      {"edLogin", QString(256, QLatin1Char('x')), QStringLiteral("„Anmeldename“")},
+  };
+  for (const Case& c : cases) {
+    f.SelectRow("lvUser", 3);
+    const std::string nameBefore = form.AktUser()->Bez;
+    const std::string loginBefore = form.AktUser()->Login;
+    auto* edit = f.Child<QLineEdit>(c.edit);
+    edit->setMaxLength(1000);
+    edit->setText(c.text);
+    f.Idle();
+    QTest::mouseClick(f.Child<QPushButton>("bbUsOK"), Qt::LeftButton);
+    QVERIFY2(f.Questions().back().text.startsWith(c.named), qPrintable(f.Questions().back().text));
+    QCOMPARE(form.AktUser()->Bez, nameBefore);
+    QCOMPARE(form.AktUser()->Login, loginBefore);
+    edit->setText(QString::fromStdString(c.edit == std::string("edUsBez") ? nameBefore : loginBefore));
+    f.Idle();
+  }
+  f.Action("acNewGroup")->trigger();
+  f.Child<QLineEdit>("edGrBez")->setText(QStringLiteral("Łódź"));
+  f.Idle();
+  QTest::mouseClick(f.Child<QPushButton>("bbGrOK"), Qt::LeftButton);
+  QVERIFY(f.Questions().back().text.startsWith(QStringLiteral("„Bezeichnung“")));
+  QVERIFY(form.AktGroup() == nullptr);
 }
 
 void MainFormTest::leavingAClientRowStoresItsEditsForThatClient() {
