@@ -35,6 +35,12 @@ constexpr int kPortMax = 65535;
 constexpr int kMirrorBottomGap = 5;
 
 QString Q(const std::string& text) { return QString::fromStdString(text); }
+
+// Shows a text from its start, as a long host name should be read.
+void ShowText(QLineEdit* edit, const std::string& text) {
+  edit->setText(Q(text));
+  edit->setCursorPosition(0);
+}
 std::string S(const QString& text) { return text.toStdString(); }
 
 template <class Control>
@@ -98,6 +104,8 @@ QLabel* AddLabeled(QGridLayout* grid, const QString& caption, QWidget* control, 
 // Server, port, user and password: the layout the HTTP proxy and the mirror share.
 void AddServerRows(QGridLayout* grid, int row, QWidget* server, QWidget* port, QWidget* user, QWidget* password,
                    const QString& serverCaption) {
+  // Host names are long: room for the usual ones without scrolling.
+  server->setMinimumWidth(server->fontMetrics().averageCharWidth() * 30);
   AddLabeled(grid, serverCaption, server, row, 0);
   AddLabeled(grid, QStringLiteral("Port:"), port, row, 2);
   AddLabeled(grid, QStringLiteral("Benutzername:"), user, row + 1, 0);
@@ -212,8 +220,11 @@ QGroupBox* TfmFTPConfigDlg::BuildMirrorGroup() {
 }
 
 QLayout* TfmFTPConfigDlg::BuildButtons() {
-  bbOK = new ui::TQVButton(ui::bkCustom, QStringLiteral("OK"), this);
+  bbOK = new ui::TQVButton(ui::bkOK, QStringLiteral("OK"), this);
   bbOK->setObjectName(QStringLiteral("bbOK"));
+  bbOK->setText(QStringLiteral("OK"));
+  // OkClicked closes the window itself once the folder is checked and the settings are stored.
+  bbOK->SetModalResult(ui::mrNone);
   bbOK->setDefault(true);
   connect(bbOK, &QPushButton::clicked, this, ui::Guarded([this] { OkClicked(); }));
   bbCancel = new ui::TQVButton(ui::bkCancel, QStringLiteral("&Abbrechen"), this);
@@ -300,25 +311,25 @@ void TfmFTPConfigDlg::SetSettings(const THttpFtpProxySettings& settings) {
   ShowFtpServer(ftp.Server);
   const int kind = cbFtpProxy->findData(ProxyKindNumber(ftp.ProxySettings));
   cbFtpProxy->setCurrentIndex(kind < 0 ? 0 : kind);
-  eProxyServer->setText(Q(ftp.ProxySettings.Server));
+  ShowText(eProxyServer, ftp.ProxySettings.Server);
   eProxyPort->SetValue(ftp.ProxySettings.Port);
-  eProxyUser->setText(Q(ftp.ProxySettings.UserName));
-  eProxyPassword->setText(Q(ftp.ProxySettings.Password));
-  eLP->setText(Q(ftp.LocalDir));
+  ShowText(eProxyUser, ftp.ProxySettings.UserName);
+  ShowText(eProxyPassword, ftp.ProxySettings.Password);
+  ShowText(eLP, ftp.LocalDir);
   cbPassiv->setChecked(ftp.Passiv);
 
   const TProxySettings& http = settings.Http;
   cbHttp->setCurrentIndex(http.UseProxy != 0 ? 1 : 0);
-  eHttpServer->setText(Q(http.Server));
+  ShowText(eHttpServer, http.Server);
   eHttpPort->SetValue(http.Port);
-  eHttpUser->setText(Q(http.UserName));
-  eHttpPassword->setText(Q(http.Password));
+  ShowText(eHttpUser, http.UserName);
+  ShowText(eHttpPassword, http.Password);
 
   const TFtpSettings& mirror = settings.FtpMirror;
-  eMirrorServer->setText(Q(mirror.Server));
+  ShowText(eMirrorServer, mirror.Server);
   eMirrorPort->SetValue(mirror.Port);
-  eMirrorUser->setText(Q(mirror.UserName));
-  eMirrorPassword->setText(Q(mirror.Password));
+  ShowText(eMirrorUser, mirror.UserName);
+  ShowText(eMirrorPassword, mirror.Password);
   cbMirrorPassiv->setChecked(mirror.Passiv);
 }
 
