@@ -21,6 +21,7 @@
 #include "ui/edits.h"
 #include "ui/messages.h"
 #include "ui/number_edit.h"
+#include "update/dialog_controls.h"
 #include "update/hide_while.h"
 #include "update/service_mode.h"
 #include "update/update_endpoints.h"
@@ -65,28 +66,11 @@ void SetTagZeroControlsEnabled(QGroupBox* group, bool enabled) {
   }
 }
 
-ui::TQVEdit* NewEdit(QWidget* parent, const char* name, bool password = false) {
+ui::TQVEdit* NewEdit(QWidget* parent, const QByteArray& name, bool password = false) {
   auto* edit = new ui::TQVEdit(parent);
   edit->setObjectName(QString::fromLatin1(name));
   if (password) edit->setEchoMode(QLineEdit::Password);
   return edit;
-}
-
-ui::TQVCurrEdit* NewPortEdit(QWidget* parent, const char* name) {
-  auto* edit = new ui::TQVCurrEdit(parent);
-  edit->setObjectName(QString::fromLatin1(name));
-  edit->SetDecimals(0);
-  edit->SetThousands(false);
-  edit->SetRange(0, kPortMax);
-  edit->setMaximumWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("000000")) + 16);
-  return edit;
-}
-
-ui::TQVCheckBox* NewCheckBox(const QString& caption, QWidget* parent, const char* name) {
-  auto* box = new ui::TQVCheckBox(parent);
-  box->setText(caption);
-  box->setObjectName(QString::fromLatin1(name));
-  return box;
 }
 
 // A label before its control in a grid; the label takes the control's tag.
@@ -101,15 +85,39 @@ QLabel* AddLabeled(QGridLayout* grid, const QString& caption, QWidget* control, 
   return label;
 }
 
-// Server, port, user and password: the layout the HTTP proxy and the mirror share.
-void AddServerRows(QGridLayout* grid, int row, QWidget* server, QWidget* port, QWidget* user, QWidget* password,
-                   const QString& serverCaption) {
+// Server, port, user and password in two rows of a grid, named e<prefix>Server and so on.
+TServerEdits AddServerRows(QGridLayout* grid, int row, QWidget* group, const QString& prefix,
+                           const QString& serverCaption) {
+  const auto name = [&prefix](const char* part) { return (QStringLiteral("e") + prefix + part).toLatin1(); };
+  TServerEdits edits;
+  edits.Server = NewEdit(group, name("Server"));
+  edits.Port = NewWholeNumberEdit(group, name("Port"), kPortMax);
+  edits.User = NewEdit(group, name("User"));
+  edits.Password = NewEdit(group, name("Password"), true);
   // Host names are long: room for the usual ones without scrolling.
-  server->setMinimumWidth(server->fontMetrics().averageCharWidth() * 30);
-  AddLabeled(grid, serverCaption, server, row, 0);
-  AddLabeled(grid, QStringLiteral("Port:"), port, row, 2);
-  AddLabeled(grid, QStringLiteral("Benutzername:"), user, row + 1, 0);
-  AddLabeled(grid, QStringLiteral("Kennwort:"), password, row + 1, 2);
+  edits.Server->setMinimumWidth(edits.Server->fontMetrics().averageCharWidth() * 30);
+  AddLabeled(grid, serverCaption, edits.Server, row, 0);
+  AddLabeled(grid, QStringLiteral("Port:"), edits.Port, row, 2);
+  AddLabeled(grid, QStringLiteral("Benutzername:"), edits.User, row + 1, 0);
+  AddLabeled(grid, QStringLiteral("Kennwort:"), edits.Password, row + 1, 2);
+  return edits;
+}
+
+void ShowServer(const TServerEdits& edits, const std::string& server, std::int32_t port, const std::string& user,
+                const std::string& password) {
+  ShowText(edits.Server, server);
+  edits.Port->SetValue(port);
+  ShowText(edits.User, user);
+  ShowText(edits.Password, password);
+}
+
+// Server, port, trimmed user and password into a connection's fields.
+template <class Settings>
+void ReadServer(const TServerEdits& edits, Settings& settings) {
+  settings.Server = S(edits.Server->text());
+  settings.Port = static_cast<std::int32_t>(edits.Port->Value());
+  settings.UserName = S(edits.User->text().trimmed());
+  settings.Password = S(edits.Password->text());
 }
 
 QGroupBox* NewGroup(const QString& caption, QWidget* parent, const char* name) {
@@ -165,11 +173,7 @@ QGroupBox* TfmFTPConfigDlg::BuildFtpGroup() {
   connect(cbFtpProxy, &QComboBox::currentIndexChanged, this, [this] { ApplyKind(); });
   connect(cbFtpProxy, &QComboBox::activated, this, [this] { KindChosenByUser(); });
 
-  eProxyServer = NewEdit(gbFtp, "eProxyServer");
-  eProxyPort = NewPortEdit(gbFtp, "eProxyPort");
-  eProxyUser = NewEdit(gbFtp, "eProxyUser");
-  eProxyPassword = NewEdit(gbFtp, "eProxyPassword", true);
-  AddServerRows(grid, 2, eProxyServer, eProxyPort, eProxyUser, eProxyPassword, QStringLiteral("Proxyserver:"));
+  eProxy = AddServerRows(grid, 2, gbFtp, QStringLiteral("Proxy"), QStringLiteral("Proxyserver:"));
 
   cbPassiv = Tagged(NewCheckBox(QStringLiteral("Passiver Modus"), gbFtp, "cbPassiv"), 1);
   grid->addWidget(cbPassiv, 4, 1);
@@ -195,11 +199,7 @@ QGroupBox* TfmFTPConfigDlg::BuildHttpGroup() {
   AddLabeled(grid, QStringLiteral("Typ:"), cbHttp, 0, 0, 3);
   connect(cbHttp, &QComboBox::currentIndexChanged, this, [this] { ApplyHttpType(); });
 
-  eHttpServer = NewEdit(gbHttp, "eHttpServer");
-  eHttpPort = NewPortEdit(gbHttp, "eHttpPort");
-  eHttpUser = NewEdit(gbHttp, "eHttpUser");
-  eHttpPassword = NewEdit(gbHttp, "eHttpPassword", true);
-  AddServerRows(grid, 1, eHttpServer, eHttpPort, eHttpUser, eHttpPassword, QStringLiteral("Server:"));
+  eHttp = AddServerRows(grid, 1, gbHttp, QStringLiteral("Http"), QStringLiteral("Server:"));
   grid->setColumnStretch(1, 1);
   return gbHttp;
 }
@@ -207,11 +207,7 @@ QGroupBox* TfmFTPConfigDlg::BuildHttpGroup() {
 QGroupBox* TfmFTPConfigDlg::BuildMirrorGroup() {
   gbMirror = NewGroup(QStringLiteral(" Einstellungen FTP Update Mirror"), this, "gbMirror");
   auto* grid = new QGridLayout(gbMirror);
-  eMirrorServer = NewEdit(gbMirror, "eMirrorServer");
-  eMirrorPort = NewPortEdit(gbMirror, "eMirrorPort");
-  eMirrorUser = NewEdit(gbMirror, "eMirrorUser");
-  eMirrorPassword = NewEdit(gbMirror, "eMirrorPassword", true);
-  AddServerRows(grid, 0, eMirrorServer, eMirrorPort, eMirrorUser, eMirrorPassword, QStringLiteral("Server:"));
+  eMirror = AddServerRows(grid, 0, gbMirror, QStringLiteral("Mirror"), QStringLiteral("Server:"));
   cbMirrorPassiv = NewCheckBox(QStringLiteral("Passiver Modus"), gbMirror, "cbMirrorPassiv");
   grid->addWidget(cbMirrorPassiv, 2, 1);
   grid->setColumnStretch(1, 1);
@@ -263,7 +259,7 @@ void TfmFTPConfigDlg::FirstIdleAction() {
 
 void TfmFTPConfigDlg::ActionUpdate() {
   const bool proxyChosen = cbFtpProxy->currentIndex() > 0;
-  bbCheck->setEnabled((proxyChosen && !eProxyServer->text().isEmpty()) ||
+  bbCheck->setEnabled((proxyChosen && !eProxy.Server->text().isEmpty()) ||
                       (eFTP->isEnabled() && !proxyChosen && !eFTP->text().isEmpty()));
 }
 
@@ -308,28 +304,20 @@ void TfmFTPConfigDlg::EditFtpServer() {
 void TfmFTPConfigDlg::SetSettings(const THttpFtpProxySettings& settings) {
   fSettings = settings;
   const TFtpSettings& ftp = settings.Ftp;
+  const TProxySettings& proxy = ftp.ProxySettings;
   ShowFtpServer(ftp.Server);
-  const int kind = cbFtpProxy->findData(ProxyKindNumber(ftp.ProxySettings));
+  const int kind = cbFtpProxy->findData(ProxyKindNumber(proxy));
   cbFtpProxy->setCurrentIndex(kind < 0 ? 0 : kind);
-  ShowText(eProxyServer, ftp.ProxySettings.Server);
-  eProxyPort->SetValue(ftp.ProxySettings.Port);
-  ShowText(eProxyUser, ftp.ProxySettings.UserName);
-  ShowText(eProxyPassword, ftp.ProxySettings.Password);
+  ShowServer(eProxy, proxy.Server, proxy.Port, proxy.UserName, proxy.Password);
   ShowText(eLP, ftp.LocalDir);
   cbPassiv->setChecked(ftp.Passiv);
 
   const TProxySettings& http = settings.Http;
   cbHttp->setCurrentIndex(http.UseProxy != 0 ? 1 : 0);
-  ShowText(eHttpServer, http.Server);
-  eHttpPort->SetValue(http.Port);
-  ShowText(eHttpUser, http.UserName);
-  ShowText(eHttpPassword, http.Password);
+  ShowServer(eHttp, http.Server, http.Port, http.UserName, http.Password);
 
   const TFtpSettings& mirror = settings.FtpMirror;
-  ShowText(eMirrorServer, mirror.Server);
-  eMirrorPort->SetValue(mirror.Port);
-  ShowText(eMirrorUser, mirror.UserName);
-  ShowText(eMirrorPassword, mirror.Password);
+  ShowServer(eMirror, mirror.Server, mirror.Port, mirror.UserName, mirror.Password);
   cbMirrorPassiv->setChecked(mirror.Passiv);
 }
 
@@ -339,27 +327,16 @@ THttpFtpProxySettings TfmFTPConfigDlg::GetSettings() const {
   ftp.Server = FtpServer();
   SetProxyKindNumber(ftp.ProxySettings, ChosenKind());
   ftp.Passiv = cbPassiv->isChecked();
-  ftp.ProxySettings.Server = S(eProxyServer->text());
-  ftp.ProxySettings.Port = static_cast<std::int32_t>(eProxyPort->Value());
-  ftp.ProxySettings.UserName = S(eProxyUser->text().trimmed());
-  ftp.ProxySettings.Password = S(eProxyPassword->text());
+  ReadServer(eProxy, ftp.ProxySettings);
   ftp.ProxySettings.Authentication = !ftp.ProxySettings.UserName.empty();
   ftp.LocalDir = S(eLP->text());
 
-  TProxySettings& http = settings.Http;
-  http.UseProxy = cbHttp->currentIndex() > 0 ? 1 : 0;
-  http.Server = S(eHttpServer->text());
-  http.Port = static_cast<std::int32_t>(eHttpPort->Value());
-  http.UserName = S(eHttpUser->text().trimmed());
-  http.Password = S(eHttpPassword->text());
-  http.Authentication = !http.UserName.empty();
+  settings.Http.UseProxy = cbHttp->currentIndex() > 0 ? 1 : 0;
+  ReadServer(eHttp, settings.Http);
+  settings.Http.Authentication = !settings.Http.UserName.empty();
 
-  TFtpSettings& mirror = settings.FtpMirror;
-  mirror.Server = S(eMirrorServer->text());
-  mirror.Port = static_cast<std::int32_t>(eMirrorPort->Value());
-  mirror.UserName = S(eMirrorUser->text().trimmed());
-  mirror.Password = S(eMirrorPassword->text());
-  mirror.Passiv = cbMirrorPassiv->isChecked();
+  ReadServer(eMirror, settings.FtpMirror);
+  settings.FtpMirror.Passiv = cbMirrorPassiv->isChecked();
   return settings;
 }
 

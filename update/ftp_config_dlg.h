@@ -30,6 +30,14 @@ namespace update {
 class TfmFTPConfigDlg;
 using TOnFTPConfigNotify = std::function<void(TfmFTPConfigDlg& sender, TFtpConfigNotify action)>;
 
+// Host, port, user and password of one connection (FTP proxy, HTTP proxy, mirror).
+struct TServerEdits {
+  ui::TQVEdit* Server = nullptr;
+  ui::TQVCurrEdit* Port = nullptr;
+  ui::TQVEdit* User = nullptr;
+  ui::TQVEdit* Password = nullptr;
+};
+
 class TfmFTPConfigDlg : public ui::TSavePosForm {
   Q_OBJECT
  public:
@@ -74,21 +82,12 @@ class TfmFTPConfigDlg : public ui::TSavePosForm {
   ui::TQVEdit* eFTP = nullptr;
   QAction* acEditFtpServer = nullptr;
   ui::TQVComboBox* cbFtpProxy = nullptr;
-  ui::TQVEdit* eProxyServer = nullptr;
-  ui::TQVCurrEdit* eProxyPort = nullptr;
-  ui::TQVEdit* eProxyUser = nullptr;
-  ui::TQVEdit* eProxyPassword = nullptr;
+  TServerEdits eProxy;
   ui::TQVCheckBox* cbPassiv = nullptr;
   ui::TQVBrowseEdit* eLP = nullptr;
   ui::TQVComboBox* cbHttp = nullptr;
-  ui::TQVEdit* eHttpServer = nullptr;
-  ui::TQVCurrEdit* eHttpPort = nullptr;
-  ui::TQVEdit* eHttpUser = nullptr;
-  ui::TQVEdit* eHttpPassword = nullptr;
-  ui::TQVEdit* eMirrorServer = nullptr;
-  ui::TQVCurrEdit* eMirrorPort = nullptr;
-  ui::TQVEdit* eMirrorUser = nullptr;
-  ui::TQVEdit* eMirrorPassword = nullptr;
+  TServerEdits eHttp;
+  TServerEdits eMirror;
   ui::TQVCheckBox* cbMirrorPassiv = nullptr;
   ui::TQVButton* bbOK = nullptr;
   ui::TQVButton* bbCancel = nullptr;

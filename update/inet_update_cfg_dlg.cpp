@@ -15,6 +15,7 @@
 #include "ui/messages.h"
 #include "ui/number_edit.h"
 #include "update/auto_update_config.h"
+#include "update/dialog_controls.h"
 #include "update/ftp_config_file.h"
 #include "update/hide_while.h"
 #include "update/use_temp_dir.h"
@@ -24,13 +25,6 @@ namespace update {
 namespace {
 
 constexpr int kMaxDays = 999;
-
-ui::TQVCheckBox* NewCheckBox(const QString& caption, QWidget* parent, const char* name) {
-  auto* box = new ui::TQVCheckBox(parent);
-  box->setText(caption);
-  box->setObjectName(QString::fromLatin1(name));
-  return box;
-}
 
 ui::TQVRadioButton* NewRadioButton(const QString& caption, QWidget* parent, const char* name) {
   auto* button = new ui::TQVRadioButton(caption, parent);
@@ -63,12 +57,7 @@ TfmInetUpdateCfgDlg::TfmInetUpdateCfgDlg(QWidget* parent) : ui::TSavePosForm(par
   rbMan = NewRadioButton(QStringLiteral("manuell über das Menü"), group, "rbMan");
   rbAuto = NewRadioButton(QStringLiteral("automatisch alle "), group, "rbAuto");
   connect(rbAuto, &QRadioButton::toggled, this, [this] { ShowIntervalState(); });
-  eZykl = new ui::TQVCurrEdit(group);
-  eZykl->setObjectName(QStringLiteral("eZykl"));
-  eZykl->SetDecimals(0);
-  eZykl->SetThousands(false);
-  eZykl->SetRange(0, kMaxDays);
-  eZykl->setFixedWidth(eZykl->fontMetrics().horizontalAdvance(QStringLiteral("00000")) + 16);
+  eZykl = NewWholeNumberEdit(group, "eZykl", kMaxDays);
   lTag = new ui::TQVLabel(QStringLiteral("Tage prüfen"), group);
   lTag->setObjectName(QStringLiteral("lTag"));
   lTag->setBuddy(eZykl);
