@@ -33,16 +33,17 @@ namespace {
 // Controls with tag 1 keep their state when the kind or type changes.
 constexpr const char* kTag = "tag";
 constexpr int kPortMax = 65535;
-constexpr int kMirrorBottomGap = 5;
+// The window ends this far below its lowest visible group.
+constexpr int kBottomGap = 5;
 
 QString Q(const std::string& text) { return QString::fromStdString(text); }
+std::string S(const QString& text) { return text.toStdString(); }
 
 // Shows a text from its start, as a long host name should be read.
 void ShowText(QLineEdit* edit, const std::string& text) {
   edit->setText(Q(text));
   edit->setCursorPosition(0);
 }
-std::string S(const QString& text) { return text.toStdString(); }
 
 template <class Control>
 Control* Tagged(Control* control, int tag) {
@@ -140,7 +141,7 @@ TfmFTPConfigDlg::TfmFTPConfigDlg(QWidget* parent) : ui::TSavePosForm(parent) {
   groups->addStretch();
 
   auto* layout = new QHBoxLayout(this);
-  layout->setContentsMargins(8, 8, 8, kMirrorBottomGap);
+  layout->setContentsMargins(8, 8, 8, kBottomGap);
   layout->addLayout(groups, 1);
   layout->addLayout(BuildButtons());
 
