@@ -6,16 +6,9 @@
 #include <string>
 
 #include "rights/date_time.h"
+#include "update/auto_update_lines.h"
 
 namespace update {
-
-struct TAutoUpdateValues {
-  int Days = 0;            // "Tage": check interval in days
-  bool UseTemp = false;    // "Use TempDir" in the registry, not in the file
-  bool AsAdmin = true;     // "als Admin": start the installer elevated
-  bool Manual = true;      // "Manuell": only from the menu
-  rights::TDateTime LastCheck = 0;  // "Letzte Prüfung"; 0: never
-};
 
 // SettingsDir + code + "AUTOUPD.CFG"; the code of rightsadmin is "KW".
 std::string AutoUpdateConfigFileName(const std::string& code);
@@ -39,10 +32,5 @@ bool ReadWriteAutoUpdateConfig(const std::string& code, bool read, int& days, bo
 // without one they go to Qt's warning output.
 using TUpdateErrorHandler = std::function<void(const std::string& message)>;
 void SetUpdateErrorHandler(TUpdateErrorHandler handler);
-
-// "dd.mm.yyyy hh:nn:ss", as the file keeps a time; 0 for 0.
-std::string FormatCheckTime(rights::TDateTime value);
-// 0 when the text is no date and time (a date alone is midnight).
-rights::TDateTime ParseCheckTime(const std::string& text);
 
 }  // namespace update
