@@ -269,6 +269,27 @@ class UpdateDialogsTest : public QObject {
     QCOMPARE(stored.Ftp.Server, std::string());  // the default host is not stored
   }
 
+  void aFailedSaveIsShownAndKeepsTheDialogOpen() {
+    TfmInetUpdateCfgDlg settingsDialog;
+    // A plain file where the settings folder should be: FTPCFG.INI cannot be written.
+    const std::string folder = clients::SettingsDir();
+    std::filesystem::remove_all(folder);
+    std::ofstream(folder.substr(0, folder.size() - 1)) << "kein Ordner";
+    bool stillOpen = false;
+    WhenShown<TfmFTPConfigDlg>([&stillOpen](TfmFTPConfigDlg& dialog) {
+      dialog.updateActions();
+      Find<QPushButton>(dialog, "bbOK")->click();
+      stillOpen = dialog.isVisible();
+      Find<QPushButton>(dialog, "bbCancel")->click();
+    });
+    update::ShowProxyConfig(
+        [&](TfmFTPConfigDlg& sender, TFtpConfigNotify action) { settingsDialog.FTPConfig(sender, action); });
+    QVERIFY(stillOpen);
+    QCOMPARE(messages.Requests().size(), size_t(1));
+    QCOMPARE(messages.Requests()[0].type, ui::mtError);
+    QVERIFY(messages.Requests()[0].text.contains(QStringLiteral("FTPCFG.INI")));
+  }
+
   void proxyCheckHidesTheDialogAndKeepsItOpen() {
     TfmInetUpdateCfgDlg settingsDialog;
     std::vector<update::TFtpSettings> checked;
