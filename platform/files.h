@@ -41,4 +41,13 @@ struct FileReadResult {
 // system has share modes; elsewhere readers and writers do not exclude each other).
 FileReadResult ReadFileDenyingWrites(const std::string& fileName);
 
+// Reads the whole file unless another program holds it exclusively (Windows:
+// opened sharing reads only; elsewhere a shared flock). Nothing when the file
+// cannot be opened or is held.
+std::optional<std::string> TryReadFileShared(const std::string& fileName);
+// Replaces the file's content while holding it exclusively (Windows: opened
+// sharing nothing; elsewhere an exclusive flock taken before truncating). False
+// when the file cannot be opened, is held by another program, or writing fails.
+bool TryWriteFileExclusive(const std::string& fileName, const std::string& bytes);
+
 }  // namespace platform

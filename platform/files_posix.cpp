@@ -1,6 +1,7 @@
 #ifndef _WIN32
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/statfs.h>
 #include <unistd.h>
 
@@ -66,6 +67,20 @@ FileReadResult Failed(int error, const std::string& fileName) {
   return result;
 }
 
+// Reads to the end of the file; 0 or the errno of the failure.
+int ReadAll(int fd, std::string& bytes) {
+  std::array<char, 65536> buffer;
+  for (;;) {
+    const ssize_t count = read(fd, buffer.data(), buffer.size());
+    if (count == 0) return 0;
+    if (count < 0) {
+      if (errno == EINTR) continue;
+      return errno;
+    }
+    bytes.append(buffer.data(), static_cast<std::size_t>(count));
+  }
+}
+
 }  // namespace
 
 bool IsOnNetworkDrive(const std::string& path) {
@@ -82,20 +97,35 @@ FileReadResult ReadFileDenyingWrites(const std::string& fileName) {
   const int fd = open(rights::PathFromUtf8(fileName).c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) return Failed(errno, fileName);
   FileReadResult result;
-  std::array<char, 65536> buffer;
-  for (;;) {
-    const ssize_t count = read(fd, buffer.data(), buffer.size());
-    if (count == 0) break;
-    if (count < 0) {
-      if (errno == EINTR) continue;
-      const int error = errno;
-      close(fd);
-      return Failed(error, fileName);
-    }
-    result.bytes.append(buffer.data(), static_cast<std::size_t>(count));
-  }
+  const int error = ReadAll(fd, result.bytes);
   close(fd);
-  return result;
+  return error == 0 ? result : Failed(error, fileName);
+}
+
+std::optional<std::string> TryReadFileShared(const std::string& fileName) {
+  const int fd = open(rights::PathFromUtf8(fileName).c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return std::nullopt;
+  std::string bytes;
+  const bool read = flock(fd, LOCK_SH | LOCK_NB) == 0 && ReadAll(fd, bytes) == 0;
+  close(fd);  // releases the lock
+  if (!read) return std::nullopt;
+  return bytes;
+}
+
+bool TryWriteFileExclusive(const std::string& fileName, const std::string& bytes) {
+  // Not O_TRUNC: the content may only go once the lock is ours.
+  const int fd = open(rights::PathFromUtf8(fileName).c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
+  if (fd < 0) return false;
+  bool written = flock(fd, LOCK_EX | LOCK_NB) == 0 && ftruncate(fd, 0) == 0;
+  for (std::size_t done = 0; written && done < bytes.size();) {
+    const ssize_t count = write(fd, bytes.data() + done, bytes.size() - done);
+    if (count < 0 && errno == EINTR) continue;
+    written = count > 0;
+    if (written) done += static_cast<std::size_t>(count);
+  }
+  written = written && fsync(fd) == 0;
+  close(fd);
+  return written;
 }
 
 }  // namespace platform

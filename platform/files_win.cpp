@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <algorithm>
+
 #include "files.h"
 #include "win_text.h"
 
@@ -33,6 +35,17 @@ FileReadResult Failed(DWORD error) {
   return result;
 }
 
+// Reads to the end of the file; ERROR_SUCCESS or the failure.
+DWORD ReadAll(HANDLE file, std::string& bytes) {
+  char buffer[65536];
+  for (;;) {
+    DWORD count = 0;
+    if (!ReadFile(file, buffer, sizeof buffer, &count, nullptr)) return GetLastError();
+    if (count == 0) return ERROR_SUCCESS;
+    bytes.append(buffer, count);
+  }
+}
+
 }  // namespace
 
 bool IsOnNetworkDrive(const std::string& path) {
@@ -48,19 +61,36 @@ FileReadResult ReadFileDenyingWrites(const std::string& fileName) {
                                   OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return Failed(GetLastError());
   FileReadResult result;
-  char buffer[65536];
-  for (;;) {
-    DWORD count = 0;
-    if (!ReadFile(file, buffer, sizeof buffer, &count, nullptr)) {
-      const DWORD error = GetLastError();
-      CloseHandle(file);
-      return Failed(error);
-    }
-    if (count == 0) break;
-    result.bytes.append(buffer, count);
-  }
+  const DWORD error = ReadAll(file, result.bytes);
   CloseHandle(file);
-  return result;
+  return error == ERROR_SUCCESS ? result : Failed(error);
+}
+
+std::optional<std::string> TryReadFileShared(const std::string& fileName) {
+  const HANDLE file = CreateFileW(detail::Widen(fileName).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return std::nullopt;
+  std::string bytes;
+  const DWORD error = ReadAll(file, bytes);
+  CloseHandle(file);
+  if (error != ERROR_SUCCESS) return std::nullopt;
+  return bytes;
+}
+
+bool TryWriteFileExclusive(const std::string& fileName, const std::string& bytes) {
+  const HANDLE file = CreateFileW(detail::Widen(fileName).c_str(), GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  bool written = SetEndOfFile(file) != FALSE;
+  for (std::size_t done = 0; written && done < bytes.size();) {
+    DWORD count = 0;
+    const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1u << 20));
+    written = WriteFile(file, bytes.data() + done, chunk, &count, nullptr) != FALSE && count > 0;
+    done += count;
+  }
+  written = written && FlushFileBuffers(file) != FALSE;
+  CloseHandle(file);
+  return written;
 }
 
 }  // namespace platform
