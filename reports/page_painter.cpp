@@ -5,6 +5,8 @@
 #include <QPainter>
 #include <QPen>
 
+#include <cmath>
+
 namespace reports {
 
 namespace {
@@ -67,7 +69,7 @@ void PaintPage(QPainter& painter, const TPreparedPage& page, const QSize& pageSi
 }
 
 QImage RenderPage(const TPreparedPage& page, const QSize& pageSize, int width, const TPaintOptions& options) {
-  const int height = std::max(1, static_cast<int>(static_cast<qint64>(width) * pageSize.height() / pageSize.width()));
+  const int height = std::max(1, static_cast<int>(std::lround(double(width) * pageSize.height() / pageSize.width())));
   QImage image(std::max(1, width), height, QImage::Format_RGB32);
   image.fill(Qt::white);
   QPainter painter(&image);

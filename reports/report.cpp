@@ -39,11 +39,14 @@ class TQRReport::Layout {
   void StartPage() {
     ++fPageNumber;
     fPage = {};
+    fPageOpen = true;
     fY = fReport.margins.top();
     PrintBand(fReport.pageHeader, -1, {});
   }
 
   void EndPage() {
+    if (!fPageOpen) return;
+    fPageOpen = false;
     fStore.AddPage(std::move(fPage));
     fPage = {};
     if (fYield) fYield();
@@ -73,6 +76,7 @@ class TQRReport::Layout {
   const std::function<void()>& fYield;
   QSize fPageSize;
   TPreparedPage fPage;
+  bool fPageOpen = false;
   int fPageNumber = 0;
   int fY = 0;
   int fLastPercent = -1;

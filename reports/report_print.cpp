@@ -9,10 +9,10 @@ TPaintOptions PaintOptionsOf(const TQRPrintFlags& flags) {
   return {flags.Has(pfBackGroundWhite), flags.Has(pfFontBlack)};
 }
 
-void ApplyDuplex(QPrinter& printer, const TQRPrintFlags& flags, const TPreparedReport& report) {
-  if (flags.Has(pfDuplexDefault)) return;
+std::optional<QPrinter::DuplexMode> DuplexFor(const TQRPrintFlags& flags, const TPreparedReport& report) {
+  if (flags.Has(pfDuplexDefault)) return std::nullopt;
   const bool twoSided = flags.Has(pfDuplex) && report.IsA4() && report.allowDuplex;
-  printer.setDuplex(twoSided ? QPrinter::DuplexAuto : QPrinter::DuplexNone);
+  return twoSided ? QPrinter::DuplexAuto : QPrinter::DuplexNone;
 }
 
 bool PrintPreparedPages(const TPreparedReport& report, QPrinter& printer, const TQRPrintFlags& flags,
@@ -25,7 +25,7 @@ bool PrintPreparedPages(const TPreparedReport& report, QPrinter& printer, const 
   const QSizeF paperMm(report.paper.width() / double(kUnitsPerMm), report.paper.height() / double(kUnitsPerMm));
   printer.setPageLayout(QPageLayout(QPageSize(paperMm, QPageSize::Millimeter), report.orientation, QMarginsF()));
   printer.setFullPage(true);
-  ApplyDuplex(printer, flags, report);
+  if (const auto duplex = DuplexFor(flags, report)) printer.setDuplex(*duplex);
   QPainter painter;
   if (!painter.begin(&printer)) return false;
   const TPaintOptions options = PaintOptionsOf(flags);
