@@ -145,6 +145,7 @@ void TQRStandardPreview::BuildToolBar(QLayout* into) {
   bbClose->SetKindGlyph(ui::bkClose);
   bbClose->setToolTip(QStringLiteral("Vorschau schließen"));
   bbClose->SetNoFocus(true);
+  bbClose->SetCancel(true);
 
   for (QWidget* widget : std::initializer_list<QWidget*>{btnZoomFit, btnZoom100, btnZoomWidth}) row->addWidget(widget);
   row->addSpacing(8);
