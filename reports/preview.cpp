@@ -17,6 +17,7 @@
 
 #include "reports/page_store.h"
 #include "reports/thumbnail_grid.h"
+#include "reports/tool_icons.h"
 #include "ui/button.h"
 #include "ui/create_form.h"
 #include "ui/glyph_store.h"
@@ -100,9 +101,9 @@ void TQRStandardPreview::BuildToolBar(QLayout* into) {
   auto* row = new QHBoxLayout(bar);
   row->setContentsMargins(4, 2, 4, 2);
   row->setSpacing(2);
-  btnZoomFit = ToolButton(bar, "btnZoomFit", "Optimale Größe", Standard(QStyle::SP_TitleBarNormalButton));
+  btnZoomFit = ToolButton(bar, "btnZoomFit", "Optimale Größe", FitPageIcon());
   btnZoom100 = ToolButton(bar, "btnZoom100", "100% Größe", {}, "1:1");
-  btnZoomWidth = ToolButton(bar, "btnZoomWidth", "Auf Breite anpassen", Standard(QStyle::SP_ToolBarHorizontalExtensionButton));
+  btnZoomWidth = ToolButton(bar, "btnZoomWidth", "Auf Breite anpassen", FitWidthIcon());
   for (QToolButton* button : {btnZoomFit, btnZoom100, btnZoomWidth}) button->setCheckable(true);
   btnFirst = ToolButton(bar, "btnFirst", "Erste Seite", Standard(QStyle::SP_MediaSkipBackward));
   btnPrev = ToolButton(bar, "btnPrev", "Vorherige Seite", Standard(QStyle::SP_MediaSeekBackward));
@@ -133,7 +134,7 @@ void TQRStandardPreview::BuildToolBar(QLayout* into) {
   btnPrint = ToolButton(bar, "btnPrint", "Drucken", ui::StoredGlyph("FBPRINT"));
   btnLoad = ToolButton(bar, "btnLoad", "Bericht laden", Standard(QStyle::SP_DialogOpenButton));
   btnSave = ToolButton(bar, "btnSave", "Bericht speichern", ui::StoredGlyph("FBSAVE"));
-  btnCopy = ToolButton(bar, "btnCopy", "Seite in Zwischenablage kopieren", Standard(QStyle::SP_FileLinkIcon));
+  btnCopy = ToolButton(bar, "btnCopy", "Seite in Zwischenablage kopieren", CopyPageIcon());
   btnCancel = ToolButton(bar, "btnCancel", "Report abbrechen", ui::StoredGlyph("FBCANCEL"));
   cbThumbs = new QCheckBox(QStringLiteral("Seitenvorschau"), bar);
   cbThumbs->setObjectName(QStringLiteral("cbThumbs"));

@@ -4,6 +4,7 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <QLineEdit>
+#include <QSplitter>
 #include <QTimer>
 
 #include "reports/demo/sample_report.h"
@@ -35,10 +36,12 @@ int TakeShots(const QDir& dir, int rows) {
   RegisterStandardExportFilters();
   const TQRReport report = SampleReport(rows);
   TQRPageStore store;
-  report.Prepare(store);
+  store.Begin(report.Frame());
   std::unique_ptr<TQRStandardPreview> preview(TQRStandardPreview::CreatePreview(nullptr, &store));
   preview->resize(1100, 800);
   preview->show();
+  preview->spMain->setSizes({250, 850});
+  preview->PrepareInside([&](const std::function<void()>& yield) { report.Prepare(store, yield); });
   preview->updateActions();
   preview->SelectPage(2);
   bool ok = Shot(*preview, dir, "report-preview.png");
