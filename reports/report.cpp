@@ -95,6 +95,7 @@ void TQRReport::Prepare(TQRPageStore& store, const std::function<void()>& yield)
     throw std::invalid_argument("Der Detailbereich passt nicht auf die Seite.");
   store.Begin(Layout::PreparedFrame(*this));
   store.SetRows(rows);
+  if (onBeforePrint) onBeforePrint();
   Layout(*this, store, yield).Run();
   store.Finish();
 }

@@ -38,6 +38,7 @@ class TQRReport {
   QPageLayout::Orientation orientation = QPageLayout::Portrait;
   QMargins margins{100, 100, 100, 100};  // report units; 10 mm each
   bool allowDuplex = false;
+  std::function<void()> onBeforePrint;  // once, before the first page is laid out
   TQRBand pageHeader;
   TQRBand detail;
   TBandHook onBandColor;

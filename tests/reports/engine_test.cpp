@@ -38,8 +38,11 @@ void EngineTest::pagesHoldWholeRowsUnderAHeader_data() {
 void EngineTest::pagesHoldWholeRowsUnderAHeader() {
   QFETCH(int, rows);
   QFETCH(int, pages);
-  const TQRReport report = SmallReport(rows);
+  TQRReport report = SmallReport(rows);
+  int beforePrint = 0;
+  report.onBeforePrint = [&] { ++beforePrint; };
   const TPreparedReport prepared = Prepared(report);
+  QCOMPARE(beforePrint, 1);
   QCOMPARE(static_cast<int>(prepared.pages.size()), pages);
   const int bottom = kA4Height - report.margins.bottom();
   int nextRow = 1;

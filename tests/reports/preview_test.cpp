@@ -1,6 +1,9 @@
 // The preview window, driven offscreen: navigation, keys, zoom, search,
 // save and load, settings and cancelling a preparation.
 #include <QAction>
+#include <QClipboard>
+#include <QPrinter>
+#include <QProcess>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -53,7 +56,8 @@ class FakeDialogs : public TPreviewDialogs {
     inputCaption = caption;
     return input;
   }
-  bool PrintSetup(QWidget*, QPrinter&, int) override { return false; }
+  std::function<bool(QPrinter&)> printSetup = [](QPrinter&) { return false; };
+  bool PrintSetup(QWidget*, QPrinter& printer, int) override { return printSetup(printer); }
 };
 
 class ScopedDialogs {
@@ -121,6 +125,7 @@ class PreviewTest : public QObject {
   void loadRefusesMissingAndDamagedFiles();
   void settingsAreWrittenAndReadBack();
   void oldZoomButtonValueIsRead();
+  void printsTheChosenPagesAndCopiesAPage();
   void progressPanel();
   void thumbnailGeometry();
   void cancelDuringPreparation();
@@ -502,6 +507,37 @@ void PreviewTest::oldZoomButtonValueIsRead() {
     Opened opened(SmallReport(30));
     QCOMPARE(opened.preview->qrView->ZoomState(), c.state);
   }
+}
+
+void PreviewTest::printsTheChosenPagesAndCopiesAPage() {
+  Opened opened(SmallReport(4 * kRowsPerPage));
+  FakeDialogs dialogs;
+  ScopedDialogs scoped(dialogs);
+  TempDir dir;
+  const QString path = QString::fromStdString(dir.File("druck.pdf"));
+  opened.preview->SelectPage(3);
+  int offeredFrom = 0;
+  dialogs.printSetup = [&](QPrinter& printer) {
+    offeredFrom = printer.fromPage();
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    printer.setPrintRange(QPrinter::PageRange);
+    printer.setFromTo(2, 3);
+    return true;
+  };
+  opened.preview->Print();
+  QCOMPARE(offeredFrom, 3);  // the current page is offered
+  QProcess text;
+  text.start("pdftotext", {path, "-"});
+  QVERIFY(text.waitForFinished(30000));
+  const QString printed = QString::fromUtf8(text.readAllStandardOutput());
+  QVERIFY2(printed.contains("Kopf 2") && printed.contains("Kopf 3") && !printed.contains("Kopf 1"), qPrintable(printed));
+  QVERIFY(opened.preview->isEnabled());  // enabled again after the progress window
+
+  QGuiApplication::clipboard()->clear();
+  opened.preview->CopyPage();
+  const QImage copied = QGuiApplication::clipboard()->image();
+  QCOMPARE(copied.size().width(), opened.preview->qrView->PagePixels().width());
 }
 
 void PreviewTest::progressPanel() {
