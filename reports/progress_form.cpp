@@ -123,8 +123,10 @@ void TQRProgressForm::StartExport(const QString& title, const QString& filterNam
 }
 
 void TQRProgressForm::PageDone(int pageNumber, bool inRange) {
-  if (fDonePages == 0 && fTask != TTask::Export) {
-    const QString what = fTask == TTask::Print ? QStringLiteral("es wird gedruckt") : QStringLiteral("Druck wird vorbereitet");
+  if (fDonePages == 0) {
+    const QString what = fTask == TTask::Print    ? QStringLiteral("es wird gedruckt")
+                         : fTask == TTask::Export ? QStringLiteral("Export wird vorbereitet")
+                                                  : QStringLiteral("Druck wird vorbereitet");
     lbInfo->setText(QStringLiteral("Bitte warten, ") + what + QStringLiteral("..."));
     if (fTask != TTask::Print) setWindowTitle(QStringLiteral("Liste erstellen"));
     anAnimation->Start();

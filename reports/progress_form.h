@@ -1,7 +1,8 @@
 #pragma once
 // TQRProgressForm: the small window shown while a report is printed or
 // exported ("Druckvorgang", or "Liste erstellen" when not printing). While it
-// is visible every other window of the program is disabled.
+// is visible every other window of the program is disabled, so create it
+// without an owner: a disabled owner would disable it too.
 #include <QPointer>
 
 #include "ui/qv_form.h"

@@ -66,6 +66,10 @@ void ProgressFormTest::exportTexts() {
   form.SetProgress(33);
   QCOMPARE(form.InfoText(), QStringLiteral("33% exportiert, bitte warten"));
   QCOMPARE(form.BarValue(), 33);
+  form.PageDone(1, true);
+  QCOMPARE(form.InfoText(), QStringLiteral("Bitte warten, Export wird vorbereitet..."));
+  QCOMPARE(form.windowTitle(), QStringLiteral("Liste erstellen"));
+  QCOMPARE(form.DonePagesText(), QStringLiteral("1"));
 }
 
 void ProgressFormTest::recordCountsAboveHundred() {
