@@ -4,6 +4,7 @@
 #include <QInputDialog>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 
 namespace reports {
 
@@ -37,6 +38,8 @@ class TQtPreviewDialogs : public TPreviewDialogs {
 
   bool PrintSetup(QWidget* parent, QPrinter& printer, int pageCount) override {
     QPrintDialog dialog(&printer, parent);
+    // Without an installed printer the dialog offers Qt's PDF printer only.
+    if (QPrinterInfo::availablePrinterNames().isEmpty()) dialog.setWindowTitle(QStringLiteral("Als PDF drucken"));
     dialog.setMinMax(1, std::max(1, pageCount));
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
     dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
