@@ -26,9 +26,14 @@ class TFormEventFilter : public QObject {
           return true;
         }
         return false;
-      case QEvent::KeyPress:
+      case QEvent::KeyPress: {
         form->ScheduleIdleUpdate();
-        return form->HandleWindowKey(static_cast<QKeyEvent*>(event));
+        auto* key = static_cast<QKeyEvent*>(event);
+        // A key ignored by a control travels on to its parents; the window previews it once.
+        const QWidget* focus = form->focusWidget();
+        if ((watched == focus || (!focus && watched == form)) && form->KeyPreview(key)) return true;
+        return form->HandleWindowKey(key);
+      }
       case QEvent::KeyRelease:
       case QEvent::MouseButtonPress:
       case QEvent::MouseButtonRelease:

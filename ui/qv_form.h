@@ -46,6 +46,12 @@ class TQVForm : public QDialog {
   bool SelectNextDialogControl(bool forward);
   // The keys the window takes before its controls; answers whether it did.
   bool HandleWindowKey(QKeyEvent* event);
+  // A window that sees keys before its controls takes them here first (once
+  // per key, for the control that has the focus); true consumes the key.
+  virtual bool KeyPreview(QKeyEvent* event) {
+    (void)event;
+    return false;
+  }
   static bool IsWindowKey(const QKeyEvent* event);
 
   void done(int result) override;

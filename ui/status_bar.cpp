@@ -29,6 +29,10 @@ QString TQVStatusBar::PanelText(int index) const { return fPanels.at(index).labe
 
 void TQVStatusBar::SetPanelText(int index, const QString& text) { fPanels.at(index).label->setText(text); }
 
+void TQVStatusBar::SetPanelAlignment(int index, Qt::Alignment alignment) {
+  fPanels.at(index).label->setAlignment(alignment | Qt::AlignVCenter);
+}
+
 int TQVStatusBar::PanelWidth(int index) const { return fPanels.at(index).frame->minimumWidth(); }
 
 void TQVStatusBar::SetPanelWidth(int index, int width) {

@@ -17,6 +17,7 @@ class TQVStatusBar : public QStatusBar {
   int PanelCount() const { return static_cast<int>(fPanels.size()); }
   QString PanelText(int index) const;
   void SetPanelText(int index, const QString& text);
+  void SetPanelAlignment(int index, Qt::Alignment alignment);
   int PanelWidth(int index) const;
   void SetPanelWidth(int index, int width);
   // Shows the control inside the panel, right of its text.
