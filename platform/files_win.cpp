@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "files.h"
+#include "rights/regular_file.h"
 #include "win_text.h"
 
 namespace platform {
@@ -44,9 +45,16 @@ bool IsOnNetworkDrive(const std::string& path) {
 }
 
 FileReadResult ReadFileDenyingWrites(const std::string& fileName) {
+  // A folder would answer "access denied", which is tried again 255 times.
+  if (rights::KindOfFile(fileName) == rights::FileKind::NotRegular)
+    return detail::NotRegularFile(fileName, ERROR_INVALID_FUNCTION);
   const HANDLE file = CreateFileW(detail::Widen(fileName).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
                                   OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return Failed(GetLastError());
+  if (GetFileType(file) != FILE_TYPE_DISK) {
+    CloseHandle(file);
+    return detail::NotRegularFile(fileName, ERROR_INVALID_FUNCTION);
+  }
   FileReadResult result;
   char buffer[65536];
   for (;;) {
