@@ -32,6 +32,7 @@ void TQVCustomIniFile::SetText(const std::string& value) {
 void TQVCustomIniFile::Parse(const std::string& text) {
   fSections.clear();
   fSectionIndex.clear();
+  fLastFound = kNone;
   Section* current = nullptr;
   std::size_t start = 0;
   while (start <= text.size()) {
@@ -74,18 +75,24 @@ void TQVCustomIniFile::AppendSection(std::string name) {
 
 void TQVCustomIniFile::RebuildSectionIndex() {
   fSectionIndex.clear();
+  fLastFound = kNone;
   for (std::size_t i = 0; i < fSections.size(); ++i) fSectionIndex.try_emplace(rights::LowerCase(fSections[i].name), i);
 }
 
 void TQVCustomIniFile::Clear() {
   fSections.clear();
   fSectionIndex.clear();
+  fLastFound = kNone;
   fUndoText.clear();
 }
 
 const TQVCustomIniFile::Section* TQVCustomIniFile::FindSection(const std::string& name) const {
+  if (fLastFound != kNone && rights::SameTextIgnoringCase(fSections[fLastFound].name, name))
+    return &fSections[fLastFound];
   const auto found = fSectionIndex.find(rights::LowerCase(name));
-  return found == fSectionIndex.end() ? nullptr : &fSections[found->second];
+  if (found == fSectionIndex.end()) return nullptr;
+  fLastFound = found->second;
+  return &fSections[fLastFound];
 }
 
 TQVCustomIniFile::Section* TQVCustomIniFile::FindSection(const std::string& name) {

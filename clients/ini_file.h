@@ -84,6 +84,9 @@ class TQVCustomIniFile {
   // Lower-cased section name -> position of its first section in fSections:
   // client lists hold many thousands of sections, and each is looked up several times.
   std::unordered_map<std::string, std::size_t> fSectionIndex;
+  // The section found last: readers ask for one section's keys one after another.
+  mutable std::size_t fLastFound = kNone;
+  static constexpr std::size_t kNone = static_cast<std::size_t>(-1);
 };
 
 }  // namespace clients
