@@ -7,6 +7,7 @@
 #include "commands.h"
 #include "output.h"
 #include "rights/date_time.h"
+#include "rights/errors.h"
 #include "rights/regular_file.h"
 
 namespace qxr {
