@@ -55,6 +55,7 @@ bool TZipIniFile::SaveToStream(QIODevice& stream) {
 
 void TZipIniFile::LoadFromFile(const std::string& fileName) {
   fFileName = fileName;
+  fUnreadableFile.clear();
   Clear();
   if (!rights::RequireRegularFile(fileName)) return;
   QFile file(QString::fromStdString(fileName));
