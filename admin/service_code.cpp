@@ -5,6 +5,8 @@
 #include <QMessageAuthenticationCode>
 #include <cmath>
 
+#include "rights/regular_file.h"
+
 namespace admin {
 
 namespace {
@@ -45,7 +47,10 @@ bool ServiceCodeMatches(const QByteArray& key, qint64 number, const QString& ent
 }
 
 std::optional<QByteArray> ReadServiceKey(const QString& folder) {
-  QFile file(QDir(folder).filePath(QStringLiteral("service.key")));
+  const QString fileName = QDir(folder).filePath(QStringLiteral("service.key"));
+  // Anything but a plain file (a pipe would block the sign-in dialog) is no key.
+  if (rights::KindOfFile(fileName.toStdString()) != rights::FileKind::Regular) return std::nullopt;
+  QFile file(fileName);
   if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
   const QByteArray key = file.read(64 * 1024).trimmed();
   if (key.isEmpty()) return std::nullopt;

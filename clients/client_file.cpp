@@ -156,6 +156,7 @@ std::optional<std::string> TQVClientFile::ReadFile() {
         if (tries >= kAccessDeniedTries) return std::nullopt;
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
         break;
+      case platform::OpenFailure::NotRegularFile:
       case platform::OpenFailure::Other:
         throw rights::EFileError(
             rights::FileOpenErrorText(platform::ExpandFileName(fFileName), result.systemMessage));

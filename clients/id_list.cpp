@@ -1,18 +1,21 @@
 #include "id_list.h"
 
-#include <algorithm>
-
 #include "text_utils.h"
 
 namespace clients {
 
 bool TIDList::Add(std::int32_t id) {
-  if (id == 0 || Contains(id)) return false;
+  if (id == 0 || !fSeen.insert(id).second) return false;
   fIDs.push_back(id);
   return true;
 }
 
-bool TIDList::Contains(std::int32_t id) const { return std::find(fIDs.begin(), fIDs.end(), id) != fIDs.end(); }
+bool TIDList::Contains(std::int32_t id) const { return fSeen.contains(id); }
+
+void TIDList::Clear() {
+  fIDs.clear();
+  fSeen.clear();
+}
 
 void TIDList::SetText(std::string_view text, char separator) {
   Clear();

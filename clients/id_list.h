@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <unordered_set>
 #include <vector>
 
 namespace clients {
@@ -15,7 +16,7 @@ class TIDList {
   bool Contains(std::int32_t id) const;
   std::size_t Count() const { return fIDs.size(); }
   std::int32_t operator[](std::size_t index) const { return fIDs.at(index); }
-  void Clear() { fIDs.clear(); }
+  void Clear();
 
   // Replaces the list by every part of the text that is an integer.
   void SetText(std::string_view text, char separator = ',');
@@ -23,6 +24,8 @@ class TIDList {
 
  private:
   std::vector<std::int32_t> fIDs;
+  // The same numbers for Contains: a server may list thousands of clients.
+  std::unordered_set<std::int32_t> fSeen;
 };
 
 }  // namespace clients

@@ -31,6 +31,8 @@ void TQVCustomIniFile::SetText(const std::string& value) {
 
 void TQVCustomIniFile::Parse(const std::string& text) {
   fSections.clear();
+  fSectionIndex.clear();
+  fLastFound = kNone;
   Section* current = nullptr;
   std::size_t start = 0;
   while (start <= text.size()) {
@@ -40,7 +42,7 @@ void TQVCustomIniFile::Parse(const std::string& text) {
     start = end + 1;
     if (line.empty() || line.front() == ';') continue;
     if (line.front() == '[' && line.back() == ']' && line.size() >= 2) {
-      fSections.push_back({std::string(Trim(line.substr(1, line.size() - 2))), {}});
+      AppendSection(std::string(Trim(line.substr(1, line.size() - 2))));
       current = &fSections.back();
     } else if (current) {
       const std::size_t equals = line.find('=');
@@ -65,15 +67,32 @@ std::string TQVCustomIniFile::GetText() const {
   return text;
 }
 
+void TQVCustomIniFile::AppendSection(std::string name) {
+  // A repeated name keeps pointing at its first section, which lookups find.
+  fSectionIndex.try_emplace(rights::LowerCase(name), fSections.size());
+  fSections.push_back({std::move(name), {}});
+}
+
+void TQVCustomIniFile::RebuildSectionIndex() {
+  fSectionIndex.clear();
+  fLastFound = kNone;
+  for (std::size_t i = 0; i < fSections.size(); ++i) fSectionIndex.try_emplace(rights::LowerCase(fSections[i].name), i);
+}
+
 void TQVCustomIniFile::Clear() {
   fSections.clear();
+  fSectionIndex.clear();
+  fLastFound = kNone;
   fUndoText.clear();
 }
 
 const TQVCustomIniFile::Section* TQVCustomIniFile::FindSection(const std::string& name) const {
-  for (const Section& section : fSections)
-    if (rights::SameTextIgnoringCase(section.name, name)) return &section;
-  return nullptr;
+  if (fLastFound != kNone && rights::SameTextIgnoringCase(fSections[fLastFound].name, name))
+    return &fSections[fLastFound];
+  const auto found = fSectionIndex.find(rights::LowerCase(name));
+  if (found == fSectionIndex.end()) return nullptr;
+  fLastFound = found->second;
+  return &fSections[fLastFound];
 }
 
 TQVCustomIniFile::Section* TQVCustomIniFile::FindSection(const std::string& name) {
@@ -117,7 +136,7 @@ std::int32_t TQVCustomIniFile::ReadInteger(const std::string& section, const std
 void TQVCustomIniFile::Store(const std::string& section, const std::string& ident, const std::string& value) {
   Section* target = FindSection(section);
   if (!target) {
-    fSections.push_back({section, {}});
+    AppendSection(section);
     target = &fSections.back();
   }
   // As the toolkit does, the key takes the spelling it is written with.
@@ -162,11 +181,10 @@ void TQVCustomIniFile::DeleteKey(const std::string& section, const std::string& 
 
 void TQVCustomIniFile::EraseSection(const std::string& section) {
   if (fOnlyText) return;
-  const auto found = std::find_if(fSections.begin(), fSections.end(), [&](const Section& candidate) {
-    return rights::SameTextIgnoringCase(candidate.name, section);
-  });
-  if (found == fSections.end()) return;
-  fSections.erase(found);
+  const Section* found = FindSection(section);
+  if (!found) return;
+  fSections.erase(fSections.begin() + (found - fSections.data()));
+  RebuildSectionIndex();
   fModified = true;
 }
 

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 namespace clients {
@@ -73,11 +74,19 @@ class TQVCustomIniFile {
   // Stores without the checks of WriteString.
   void Store(const std::string& section, const std::string& ident, const std::string& value);
   void Parse(const std::string& text);
+  void AppendSection(std::string name);
+  void RebuildSectionIndex();
 
   bool fOnlyText;
   bool fModified = false;
   std::string fUndoText;
   std::vector<Section> fSections;
+  // Lower-cased section name -> position of its first section in fSections:
+  // client lists hold many thousands of sections, and each is looked up several times.
+  std::unordered_map<std::string, std::size_t> fSectionIndex;
+  // The section found last: readers ask for one section's keys one after another.
+  mutable std::size_t fLastFound = kNone;
+  static constexpr std::size_t kNone = static_cast<std::size_t>(-1);
 };
 
 }  // namespace clients

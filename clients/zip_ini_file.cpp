@@ -4,10 +4,10 @@
 #include <QFile>
 #include <QFileDevice>
 
-#include "platform/files.h"
 #include "rights/codepage.h"
 #include "rights/errors.h"
 #include "rights/file_io.h"
+#include "rights/regular_file.h"
 #include "zip_archive.h"
 
 namespace clients {
@@ -25,17 +25,19 @@ std::string ReadAll(QIODevice& stream) {
 }  // namespace
 
 void TZipIniFile::LoadFromStream(QIODevice& stream) {
+  const auto* file = qobject_cast<QFileDevice*>(&stream);
+  fUnreadableFile.clear();
   std::string content = ReadAll(stream);
   if (!fPassword.empty()) {
     const TZipExtraction extraction = ExtractZipEntry(content, kEntryName, rights::Utf8ToCp1252(fPassword));
     if (extraction.failed) {
       SetText("");
+      if (file) fUnreadableFile = file->fileName().toStdString();
       return;
     }
     content = extraction.content.value_or("");
   }
   SetText(rights::Cp1252ToUtf8(content));
-  const auto* file = qobject_cast<QFileDevice*>(&stream);
   if (file && file->size() != 0 && content.empty())
     throw EZipIniError("Konfigurationsdatei " + file->fileName().toStdString() + " enthält keine Daten");
 }
@@ -53,8 +55,9 @@ bool TZipIniFile::SaveToStream(QIODevice& stream) {
 
 void TZipIniFile::LoadFromFile(const std::string& fileName) {
   fFileName = fileName;
+  fUnreadableFile.clear();
   Clear();
-  if (!platform::FileExists(fileName)) return;
+  if (!rights::RequireRegularFile(fileName)) return;
   QFile file(QString::fromStdString(fileName));
   if (!file.open(QIODevice::ReadOnly))
     throw rights::EFileError(rights::FileOpenErrorText(fileName, file.errorString().toStdString()));
@@ -62,6 +65,9 @@ void TZipIniFile::LoadFromFile(const std::string& fileName) {
 }
 
 void TZipIniFile::SaveToFile() {
+  if (!fUnreadableFile.empty() && fUnreadableFile == fFileName)
+    throw EZipIniError("Konfigurationsdatei " + fFileName +
+                       " konnte mit dem Kennwort nicht gelesen werden und wird nicht überschrieben");
   QBuffer buffer;
   buffer.open(QIODevice::WriteOnly);
   if (!SaveToStream(buffer))

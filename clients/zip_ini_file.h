@@ -33,12 +33,15 @@ class TZipIniFile : public TQVCustomIniFile {
   bool SaveToStream(QIODevice& stream);
   // Empties the INI and reads the file when it exists.
   void LoadFromFile(const std::string& fileName);
-  // Replaces the file, or raises and leaves it as it was.
+  // Replaces the file, or raises and leaves it as it was. A file whose archive
+  // could not be read with the password when it was loaded is not replaced
+  // (EZipIniError): its settings were never seen, and saving would lose them.
   void SaveToFile();
 
  private:
   std::string fFileName;
   std::string fPassword;
+  std::string fUnreadableFile;  // the file last loaded, when its archive could not be read
 };
 
 }  // namespace clients

@@ -1,10 +1,12 @@
 // Reads arbitrary bytes as the JSON that qxr import takes. What it accepts
-// must export and import again to the same JSON, and make a file image.
+// (the import's checks included) must export and import again to the same
+// JSON, and make a file image.
 #include <QByteArray>
 #include <QJsonDocument>
 #include <cstdint>
 
 #include "command.h"
+#include "import_checks.h"
 #include "rights_json.h"
 
 namespace {
@@ -21,7 +23,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (!document.isObject()) return 0;
   rights::TRechteDatei file("unused.qxr");
   try {
+    qxr::CheckNoDuplicateKeys({data, size});
     qxr::RightsFileFromJson(document.object(), file);
+    qxr::CheckImportedRecords(file);
   } catch (const qxr::Failure&) {
     return 0;
   }

@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "rights/file_io.h"
+#include "rights/regular_file.h"
 
 namespace platform {
 
@@ -40,5 +41,17 @@ std::string ExpandFileName(const std::string& fileName) {
   const std::u8string text = absolute.lexically_normal().u8string();
   return {text.begin(), text.end()};
 }
+
+namespace detail {
+
+FileReadResult NotRegularFile(const std::string& fileName, std::uint32_t systemCode) {
+  FileReadResult result;
+  result.failure = OpenFailure::NotRegularFile;
+  result.systemCode = systemCode;
+  result.systemMessage = rights::NotRegularFileReason(fileName);
+  return result;
+}
+
+}  // namespace detail
 
 }  // namespace platform

@@ -28,7 +28,9 @@ std::string ExpandFileName(const std::string& fileName);
 // Anything that cannot be determined counts as local.
 bool IsOnNetworkDrive(const std::string& path);
 
-enum class OpenFailure { None, FileNotFound, PathNotFound, AccessDenied, Other };
+// NotRegularFile: a folder, pipe or device stands at the path; it is refused
+// without waiting for it.
+enum class OpenFailure { None, FileNotFound, PathNotFound, AccessDenied, NotRegularFile, Other };
 
 struct FileReadResult {
   OpenFailure failure = OpenFailure::None;
@@ -39,6 +41,7 @@ struct FileReadResult {
 
 // Reads the whole file while others may read it but not write it (where the
 // system has share modes; elsewhere readers and writers do not exclude each other).
+// Only a regular file is read; opening never blocks.
 FileReadResult ReadFileDenyingWrites(const std::string& fileName);
 
 // Reads the whole file unless another program holds it exclusively (Windows:
@@ -49,5 +52,9 @@ std::optional<std::string> TryReadFileShared(const std::string& fileName);
 // sharing nothing; elsewhere an exclusive flock taken before truncating). False
 // when the file cannot be opened, is held by another program, or writing fails.
 bool TryWriteFileExclusive(const std::string& fileName, const std::string& bytes);
+namespace detail {
+// The refusal of a path that holds no regular file; systemCode is the system's nearest error.
+FileReadResult NotRegularFile(const std::string& fileName, std::uint32_t systemCode);
+}  // namespace detail
 
 }  // namespace platform

@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <sys/statfs.h>
 #include <unistd.h>
 
@@ -12,6 +13,7 @@
 
 #include "files.h"
 #include "rights/file_io.h"
+#include "rights/regular_file.h"
 
 namespace platform {
 
@@ -94,8 +96,16 @@ bool IsOnNetworkDrive(const std::string& path) {
 }
 
 FileReadResult ReadFileDenyingWrites(const std::string& fileName) {
-  const int fd = open(rights::PathFromUtf8(fileName).c_str(), O_RDONLY | O_CLOEXEC);
+  if (rights::KindOfFile(fileName) == rights::FileKind::NotRegular)
+    return detail::NotRegularFile(fileName, EINVAL);
+  // Non-blocking, should a pipe have taken the file's place since the look above.
+  const int fd = open(rights::PathFromUtf8(fileName).c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
   if (fd < 0) return Failed(errno, fileName);
+  struct stat info {};
+  if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+    close(fd);
+    return detail::NotRegularFile(fileName, EINVAL);
+  }
   FileReadResult result;
   const int error = ReadAll(fd, result.bytes);
   close(fd);

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "files.h"
+#include "rights/regular_file.h"
 #include "win_text.h"
 
 namespace platform {
@@ -57,9 +58,16 @@ bool IsOnNetworkDrive(const std::string& path) {
 }
 
 FileReadResult ReadFileDenyingWrites(const std::string& fileName) {
+  // A folder would answer "access denied", which is tried again 255 times.
+  if (rights::KindOfFile(fileName) == rights::FileKind::NotRegular)
+    return detail::NotRegularFile(fileName, ERROR_INVALID_FUNCTION);
   const HANDLE file = CreateFileW(detail::Widen(fileName).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
                                   OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return Failed(GetLastError());
+  if (GetFileType(file) != FILE_TYPE_DISK) {
+    CloseHandle(file);
+    return detail::NotRegularFile(fileName, ERROR_INVALID_FUNCTION);
+  }
   FileReadResult result;
   const DWORD error = ReadAll(file, result.bytes);
   CloseHandle(file);

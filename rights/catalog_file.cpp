@@ -7,6 +7,7 @@
 
 #include "codepage.h"
 #include "file_io.h"
+#include "regular_file.h"
 
 namespace rights {
 
@@ -25,17 +26,18 @@ bool IsXml(std::span<const std::uint8_t> bytes) {
   return bytes.size() >= XmlStart.size() && std::equal(XmlStart.begin(), XmlStart.end(), bytes.begin());
 }
 
-// The lines of a text; a final line break ends the last line without starting another.
-std::vector<std::string_view> SplitLines(std::string_view text) {
-  std::vector<std::string_view> lines;
+// Calls onLine(line, number) for each line of the text, numbered from 1; a
+// final line break ends the last line without starting another. One line at a
+// time, so memory follows the entries, not the number of line breaks.
+template <class OnLine>
+void ForEachLine(std::string_view text, OnLine onLine) {
   std::size_t start = 0;
-  while (start < text.size()) {
+  for (std::size_t number = 1; start < text.size(); ++number) {
     const auto end = std::min(text.find_first_of("\r\n", start), text.size());
-    lines.push_back(text.substr(start, end - start));
+    onLine(text.substr(start, end - start), number);
     start = end + 1;
     if (end < text.size() && text[end] == '\r' && start < text.size() && text[start] == '\n') ++start;
   }
-  return lines;
 }
 
 std::unique_ptr<TCustomRight> LoadEntry(std::string_view line) {
@@ -54,15 +56,15 @@ CatalogEntries ParseCatalog(std::span<const std::uint8_t> bytes) {
   CheckSize(bytes.size());
   CatalogEntries entries;
   if (IsXml(bytes)) return entries;
-  const std::string text = Cp1252ToUtf8(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
-  const auto lines = SplitLines(text);
-  for (std::size_t i = 0; i < lines.size(); ++i) {
+  // Line breaks are the same bytes in Windows-1252 and UTF-8: each line is converted alone.
+  const std::string_view text(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+  ForEachLine(text, [&](std::string_view line, std::size_t number) {
     try {
-      entries.push_back(LoadEntry(lines[i]));
+      entries.push_back(LoadEntry(Cp1252ToUtf8(line)));
     } catch (const ECatalogRowError& error) {
-      throw ECatalogError("Zeile " + std::to_string(i + 1) + ": " + error.what());
+      throw ECatalogError("Zeile " + std::to_string(number) + ": " + error.what());
     }
-  }
+  });
   return entries;
 }
 
@@ -79,6 +81,7 @@ std::vector<std::uint8_t> ReadCatalogStream(std::istream& stream) {
 }
 
 std::optional<std::vector<std::uint8_t>> ReadCatalogFile(const std::string& fileName) {
+  if (!RequireRegularFile(fileName)) return std::nullopt;
   std::error_code unknownSize;
   const auto size = std::filesystem::file_size(PathFromUtf8(fileName), unknownSize);
   if (!unknownSize) CheckSize(size);

@@ -34,7 +34,8 @@ CatalogEntries ParseCatalog(std::span<const std::uint8_t> bytes);
 // All bytes of the stream from its start.
 std::vector<std::uint8_t> ReadCatalogStream(std::istream& stream);
 
-// All bytes of the file, or nothing when it does not exist.
+// All bytes of the file, or nothing when it does not exist. EFileError for
+// anything but a regular file, before it is opened.
 std::optional<std::vector<std::uint8_t>> ReadCatalogFile(const std::string& fileName);
 
 }  // namespace rights

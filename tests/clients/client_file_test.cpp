@@ -8,6 +8,8 @@
 
 #include "clients/paths.h"
 #include "rights/errors.h"
+#include "support/large_client_list.h"
+#include "support/odd_paths.h"
 #include "suite_folders.h"
 
 namespace {
@@ -223,6 +225,31 @@ TEST_F(ClientFileTest, IdListKeepsValidNumbersOnce) {
   EXPECT_EQ(list.Count(), 5u);
 }
 
+// Sections are found through an index; this checks it finds the right ones
+// among many (the speed is measured in bench/).
+TEST_F(ClientFileTest, AHundredThousandSectionsLoadInFileOrder) {
+  constexpr int kCount = 100000;
+  TQVClientFile file(kAll);
+  file.LoadFromBytes(LargeClientListText(kCount) + "[5]\nNR=5\nName=Zweite Fassung\n[SERVER-1]\nClients=7\n");
+  ASSERT_EQ(file.GetCount(), kCount + 2u);  // the repeated [5] and the demo client
+  for (const int i : {1, 2, 5, 4711, 65535}) {
+    SCOPED_TRACE(i);
+    const auto& item = file.GetItem(static_cast<std::size_t>(i - 1));
+    EXPECT_EQ(item.ClientNr(), i);
+    EXPECT_EQ(item.ClientName(), "Hof " + std::to_string(i));
+    EXPECT_EQ(item.Projects(), clients::ProjectSet(TQVClientProject::mpLedgerPro));
+  }
+  // 16 bits keep the number, as for any client.
+  EXPECT_EQ(file.GetItem(kCount - 1).ClientName(), "Hof " + std::to_string(kCount));
+  EXPECT_EQ(file.GetItem(kCount - 1).ClientNr(), kCount % 65536);
+  EXPECT_EQ(file.GetItem(4711 - 1).DBServerItem(), clients::DBServerList().ByNr(1));
+  EXPECT_EQ(file.GetItem(4712 - 1).DBServerItem(), nullptr);
+  // A repeated section reads the keys of the first of that name; so does a repeated server.
+  EXPECT_EQ(file.GetItem(kCount).ClientName(), "Hof 5");
+  EXPECT_EQ(file.GetItem(kCount + 1).ClientName(), "Demodaten");
+  EXPECT_EQ(clients::DBServerList().ByNr(1)->Clients().GetText(), "4711");
+}
+
 TEST_F(ClientFileTest, ReadsUtf8WithOrWithoutByteOrderMark) {
   for (const std::string prefix : {"", "\xEF\xBB\xBF"}) {
     WriteClientFile(prefix + "[3]\r\nNR=3\r\nName=Gänsehof Börde\r\n");
@@ -296,6 +323,22 @@ TEST_F(ClientFileTest, OtherOpenErrorsAreRaisedWithTheSystemsText) {
   }
   EXPECT_EQ(file.LastFileError(), 32u);
   EXPECT_EQ(file.GetCount(), 0u);
+}
+
+TEST_F(ClientFileTest, OnlyARegularFileIsReadAndNothingWaits) {
+  const OddPaths odd("daten/SETTINGS/QVMANDANT.INI");
+  for (const OddPath& path : odd.Cases()) {
+    SCOPED_TRACE(path.label);
+    fFolders.InitWithDataDir(fs::path(path.path).parent_path().parent_path().string());
+    TQVClientFile file(kAll);
+    ASSERT_EQ(file.FileName(), path.path);
+    if (path.kind == OddKind::Pipe || path.kind == OddKind::Folder) {
+      ExpectRefusal<rights::EFileError>(path, [&] { file.Load(); });
+    } else {  // missing, and refused 255 times: the default clients
+      file.Load();
+      EXPECT_EQ(Listed(file), (std::vector<std::string>{"00  Demodaten", "01  Betriebsdaten"}));
+    }
+  }
 }
 
 TEST_F(ClientFileTest, TheDemoClientListLoads) {

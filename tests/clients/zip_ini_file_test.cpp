@@ -9,6 +9,8 @@
 #include <cstdlib>
 
 #include "clients/zip_archive.h"
+#include "rights/errors.h"
+#include "support/odd_paths.h"
 #include "support/temp_dir.h"
 
 namespace {
@@ -117,6 +119,41 @@ TEST(ZipIniFile, AWrongPasswordGivesAnEmptyIniWithoutError) {
   EXPECT_TRUE(fromFile.GetIsEmpty());
 }
 
+// The empty read of a wrong password must not turn into an empty file.
+TEST(ZipIniFile, AnArchiveReadWithAWrongPasswordIsNotSavedOver) {
+  TempDir dir;
+  const std::string name = dir.File("a.dat");
+  TZipIniFile writer = WithPassword("richtig");
+  writer.SetText(kAccounts);
+  writer.SetFileName(name);
+  writer.SaveToFile();
+  const std::vector<std::uint8_t> before = ReadBytes(name);
+
+  TZipIniFile ini = WithPassword("falsch");
+  ini.LoadFromFile(name);
+  ini.WriteString("Konto", "Name", "neu");
+  try {
+    ini.SaveToFile();
+    ADD_FAILURE() << "saved over the unread archive";
+  } catch (const clients::EZipIniError& error) {
+    EXPECT_EQ(std::string(error.what()), "Konfigurationsdatei " + name +
+                                             " konnte mit dem Kennwort nicht gelesen werden und wird nicht "
+                                             "überschrieben");
+  }
+  EXPECT_EQ(ReadBytes(name), before);
+
+  // Another file, or the same one read with the right password, is written as before.
+  ini.SetFileName(dir.File("b.dat"));
+  EXPECT_NO_THROW(ini.SaveToFile());
+  ini.SetPassword("richtig");
+  ini.LoadFromFile(name);
+  ini.WriteString("Konto", "Name", "neu");
+  EXPECT_NO_THROW(ini.SaveToFile());
+  const std::vector<std::uint8_t> after = ReadBytes(name);
+  EXPECT_EQ(LoadedFromMemory(std::string(after.begin(), after.end()), "richtig").ReadString("Konto", "Name", ""),
+            "neu");
+}
+
 TEST(ZipIniFile, DamagedOrForeignContentGivesAnEmptyIni) {
   EXPECT_TRUE(LoadedFromMemory("[Konto]\r\nName=x\r\n", "pw").GetIsEmpty());  // not an archive
   std::string archive = [] {
@@ -165,6 +202,25 @@ TEST(ZipIniFile, LoadFromFileEmptiesTheIniAndSkipsAMissingFile) {
   ini.LoadFromFile(dir.File("missing.dat"));
   EXPECT_TRUE(ini.GetIsEmpty());
   EXPECT_EQ(ini.FileName(), dir.File("missing.dat"));
+}
+
+TEST(ZipIniFile, OnlyARegularFileIsReadAndNothingWaits) {
+  const OddPaths odd("QVAccounts.dat");
+  for (const OddPath& path : odd.Cases()) {
+    SCOPED_TRACE(path.label);
+    TZipIniFile ini = WithPassword("pw");
+    switch (path.kind) {
+      case OddKind::Missing:
+        ini.LoadFromFile(path.path);
+        EXPECT_TRUE(ini.GetIsEmpty());
+        break;
+      case OddKind::Unreadable:
+        EXPECT_THROW(ini.LoadFromFile(path.path), rights::EFileError);
+        break;
+      default:
+        ExpectRefusal<rights::EFileError>(path, [&] { ini.LoadFromFile(path.path); });
+    }
+  }
 }
 
 TEST(ZipIniFile, SaveToFileReplacesTheOldFile) {

@@ -1,6 +1,9 @@
 #include "platform/files.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <utility>
 
 #include "support/temp_dir.h"
 
@@ -33,7 +36,7 @@ TEST(Files, LastWriteTimeIsTheFilesModificationTime) {
   EXPECT_FALSE(platform::FileLastWriteTime(dir.File("missing.ini")));
 }
 
-TEST(Files, ReadingTellsAMissingFileFromAMissingFolder) {
+TEST(Files, ReadingTellsMissingFileMissingFolderAndNoRegularFileApart) {
   TempDir dir;
   WriteBytes(dir.File("QVMANDANT.INI"), {'[', '1', ']'});
   const auto read = platform::ReadFileDenyingWrites(dir.File("QVMANDANT.INI"));
@@ -43,10 +46,18 @@ TEST(Files, ReadingTellsAMissingFileFromAMissingFolder) {
   EXPECT_EQ(platform::ReadFileDenyingWrites(dir.File("none.ini")).failure, OpenFailure::FileNotFound);
   EXPECT_EQ(platform::ReadFileDenyingWrites(dir.File("SETTINGS/none.ini")).failure, OpenFailure::PathNotFound);
   EXPECT_EQ(platform::ReadFileDenyingWrites(dir.File("QVMANDANT.INI/x")).failure, OpenFailure::PathNotFound);
-  const auto folder = platform::ReadFileDenyingWrites(dir.Path().string());
-  EXPECT_EQ(folder.failure, OpenFailure::Other);
-  EXPECT_NE(folder.systemCode, 0u);
-  EXPECT_FALSE(folder.systemMessage.empty());
+  // A folder or a pipe is refused at once, the pipe without waiting for a writer.
+  mkfifo(dir.File("pipe").c_str(), 0600);
+  const std::pair<std::string, std::string> odd[] = {
+      {dir.Path().string(), "Das ist keine gewöhnliche Datei, sondern ein Verzeichnis."},
+      {dir.File("pipe"), "Das ist keine gewöhnliche Datei, sondern eine benannte Pipe."},
+  };
+  for (const auto& [path, reason] : odd) {
+    const auto refused = platform::ReadFileDenyingWrites(path);
+    EXPECT_EQ(refused.failure, OpenFailure::NotRegularFile) << path;
+    EXPECT_NE(refused.systemCode, 0u);
+    EXPECT_EQ(refused.systemMessage, reason);
+  }
 }
 
 TEST(Files, LocalFoldersAreNoNetworkDrives) {

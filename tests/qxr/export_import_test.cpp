@@ -25,6 +25,32 @@ class QxrExportImport : public QxrFixture {
     return fileName;
   }
 
+  // The JSON with one field of one record of a list changed (removed for an undefined value).
+  static QJsonObject WithField(QJsonObject json, const char* list, qsizetype index, const char* key,
+                               const QJsonValue& value) {
+    QJsonArray records = json[list].toArray();
+    QJsonObject record = records[index].toObject();
+    if (value.isUndefined())
+      record.remove(key);
+    else
+      record[key] = value;
+    records[index] = record;
+    json[list] = records;
+    return json;
+  }
+
+  // Runs import on the JSON text: refused with exit code 3, a message that
+  // names the place, and no file written.
+  void ExpectImportRefused(const std::string& what, const QByteArray& json, const std::string& named) {
+    const std::string input = dir.File("bad.json");
+    const std::string target = dir.File("target.qxr");
+    WriteBytes(input, std::vector<std::uint8_t>(json.begin(), json.end()));
+    const QxrRun run = RunQxr({"import", Q(input), Q(target)});
+    EXPECT_EQ(run.exitCode, 3) << what;
+    EXPECT_NE(run.err.find(named), std::string::npos) << what << ": " << run.err;
+    EXPECT_FALSE(std::filesystem::exists(target)) << what;
+  }
+
   // Import writes once more, so only the write counter differs.
   void ExpectSameExceptVersion(QJsonObject imported, const QJsonObject& original) {
     QJsonObject header = imported["header"].toObject();
@@ -90,26 +116,9 @@ TEST_F(QxrExportImport, ImportReadsStandardInput) {
 
 TEST_F(QxrExportImport, ImportRefusesBadJsonAndWritesNothing) {
   const QJsonObject good = Export(path);
-  const auto withUser = [&](const char* key, const QJsonValue& value) {
-    QJsonObject json = good;
-    QJsonArray users = json["users"].toArray();
-    QJsonObject user = users[2].toObject();
-    if (value.isUndefined())
-      user.remove(key);
-    else
-      user[key] = value;
-    users[2] = user;
-    json["users"] = users;
-    return json;
-  };
+  const auto withUser = [&](const char* key, const QJsonValue& value) { return WithField(good, "users", 2, key, value); };
   const auto withRight = [&](const char* key, const QJsonValue& value) {
-    QJsonObject json = good;
-    QJsonArray list = json["assigned_rights"].toArray();
-    QJsonObject right = list[0].toObject();
-    right[key] = value;
-    list[0] = right;
-    json["assigned_rights"] = list;
-    return json;
+    return WithField(good, "assigned_rights", 0, key, value);
   };
   QJsonObject noFormat = good;
   noFormat.remove("format");
@@ -131,17 +140,66 @@ TEST_F(QxrExportImport, ImportRefusesBadJsonAndWritesNothing) {
       {"login outside Windows-1252", withUser("login", QString::fromUtf8("Łódź")), "users[2].login"},
       {"name longer than a field keeps", withUser("name", QString(256, 'x')), "users[2].name"},
   };
+  for (const Case& c : cases) ExpectImportRefused(c.what, QJsonDocument(c.json).toJson(), c.named);
   const std::string target = dir.File("target.qxr");
-  for (const Case& c : cases) {
-    const QxrRun run = RunQxr({"import", Q(WriteJson(c.json, "bad.json")), Q(target)});
-    EXPECT_EQ(run.exitCode, 3) << c.what;
-    EXPECT_NE(run.err.find(c.named), std::string::npos) << c.what << ": " << run.err;
-    EXPECT_FALSE(std::filesystem::exists(target)) << c.what;
-  }
   const std::string notJson = dir.File("not.json");
   WriteBytes(notJson, {'{', '"', 'a'});
   EXPECT_EQ(RunQxr({"import", Q(notJson), Q(target)}).exitCode, 3);
   EXPECT_FALSE(std::filesystem::exists(target));
+}
+
+// Fixture: users 1 Admin, 2 Vorlage, 3 anna, 4 bert, 5 carl; groups 1 and 2;
+// assignments[0] puts user 3 into group 1; assigned_rights[0] is held by group 1.
+TEST_F(QxrExportImport, ImportRefusesRecordsThatContradictEachOther) {
+  const QJsonObject good = Export(path);
+  QJsonObject secondAdmin = good;
+  QJsonArray users = good["users"].toArray();
+  QJsonObject admin = users[0].toObject();
+  admin["login"] = "zweiter";
+  admin["password"] = "x";
+  users.append(admin);
+  secondAdmin["users"] = users;
+  struct Case {
+    const char* what;
+    QJsonObject json;
+    std::string named;
+  };
+  const Case cases[] = {
+      {"a user's number twice", WithField(good, "users", 3, "id", 3), "users[3].id: 3 is already the number of users[2]"},
+      {"a second user 1", secondAdmin, "users[5].id: 1 is already the number of users[0]"},
+      {"a group's number twice", WithField(good, "groups", 1, "id", 1), "groups[1].id"},
+      {"an assignment's number twice", WithField(good, "assignments", 1, "id", good["assignments"][0]["id"]),
+       "assignments[1].id"},
+      {"an assigned right's number twice",
+       WithField(good, "assigned_rights", 2, "id", good["assigned_rights"][0]["id"]), "assigned_rights[2].id"},
+      {"a login twice, in another case", WithField(good, "users", 4, "login", "ANNA"),
+       "users[4].login: \"ANNA\" is already the login of users[2]"},
+      {"membership of a missing user", WithField(good, "assignments", 0, "user_id", 99),
+       "assignments[0].user_id: no user has the number 99"},
+      {"membership in a missing group", WithField(good, "assignments", 0, "to_group_id", 7),
+       "assignments[0].to_group_id: no group has the number 7"},
+      {"equivalent to a missing user", WithField(good, "assignments", 1, "to_user_id", 6),
+       "assignments[1].to_user_id"},
+      {"right of a missing group", WithField(good, "assigned_rights", 0, "holder_id", 5),
+       "assigned_rights[0].holder_id: no group has the number 5"},
+      {"right of a missing user", WithField(WithField(good, "assigned_rights", 0, "holder", "user"),
+                                            "assigned_rights", 0, "holder_id", 42),
+       "assigned_rights[0].holder_id: no user has the number 42"},
+  };
+  for (const Case& c : cases) ExpectImportRefused(c.what, QJsonDocument(c.json).toJson(), c.named);
+
+  // A key given twice: the parser would keep one of them without a word.
+  const QByteArray text = QJsonDocument(good).toJson(QJsonDocument::Compact);
+  const auto replaced = [&](const char* from, const char* to) {
+    EXPECT_TRUE(text.contains(from)) << from;
+    return QByteArray(text).replace(from, to);
+  };
+  ExpectImportRefused("users twice", replaced("{", "{\"users\":[],"), "users: given twice in one object");
+  ExpectImportRefused("users twice, once escaped", replaced("{", "{\"user\\u0073\":[],"), "users: given twice");
+  ExpectImportRefused("a login twice in one user", replaced("\"login\":\"anna\"", "\"login\":\"anna\",\"login\":\"x\""),
+                      "users[2].login: given twice");
+  ExpectImportRefused("a header key twice", replaced("\"rights_active\":true", "\"rights_active\":true,\"rights_active\":false"),
+                      "header.rights_active: given twice");
 }
 
 TEST_F(QxrExportImport, ImportReplacesAFileOnlyWithForce) {

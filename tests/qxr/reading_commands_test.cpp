@@ -4,6 +4,7 @@
 #include <QJsonObject>
 
 #include "qxr_fixture.h"
+#include "support/odd_paths.h"
 
 namespace {
 
@@ -120,6 +121,30 @@ TEST_F(QxrInspect, UnreadableFilesAreExitCodeThree) {
   const QxrRun info = RunQxr({"info", Q(damaged)});
   EXPECT_EQ(info.exitCode, 0);
   EXPECT_NE(info.out.find("(differs)"), std::string::npos);
+}
+
+// A pipe used to hang qxr and a folder passed as a file of 2^63 bytes.
+TEST_F(QxrInspect, EveryFileArgumentMustBeARegularFile) {
+  const OddPaths odd("SETTINGS/QVMANDANT.INI");
+  for (const OddPath& path : odd.Cases()) {
+    const QString p = Q(path.path);
+    const QString dataDir = Q(std::filesystem::path(path.path).parent_path().parent_path().string());
+    for (const QStringList& arguments :
+         {QStringList{"info", p}, QStringList{"verify", p}, QStringList{"users", p}, QStringList{"catalog", p},
+          QStringList{"rights", file, "--user", "anna", "--catalog", p}, QStringList{"import", p, Q(dir.File("new.qxr"))},
+          QStringList{"service-code", "--key", p, "1234567"}, QStringList{"clients", "--datadir", dataDir}}) {
+      SCOPED_TRACE(std::string(path.label) + ": " + arguments.join(' ').toStdString());
+      const QxrRun run = RunQxr(arguments);
+      if (path.kind != OddKind::Pipe && path.kind != OddKind::Folder && arguments[0] == "clients") {
+        EXPECT_EQ(run.exitCode, 0);  // no list, or one refused 255 times: the default clients
+        continue;
+      }
+      EXPECT_EQ(run.exitCode, 3) << run.err;
+      if (path.kind == OddKind::Pipe || path.kind == OddKind::Folder) {
+        EXPECT_NE(run.err.find(path.reason()), std::string::npos) << run.err;
+      }
+    }
+  }
 }
 
 TEST_F(QxrInspect, UnknownUserIsACheckFailure) {

@@ -7,6 +7,7 @@
 
 #include "rights/codepage.h"
 #include "rights/right_list.h"
+#include "support/odd_paths.h"
 #include "support/temp_dir.h"
 
 namespace {
@@ -174,6 +175,23 @@ TEST(CatalogFileTest, TextIsWindows1252) {
 TEST(CatalogFileTest, MissingFileGivesAnEmptyCatalog) {
   TempDir dir;
   EXPECT_EQ(TRightList::Load(dir.File("QV_AppRights.csv")).Count(), 0u);
+}
+
+TEST(CatalogFileTest, OnlyARegularFileIsReadAndNothingWaits) {
+  const OddPaths odd("QV_AppRights.csv");
+  for (const OddPath& path : odd.Cases()) {
+    SCOPED_TRACE(path.label);
+    switch (path.kind) {
+      case OddKind::Missing:
+        EXPECT_EQ(TRightList::Load(path.path).Count(), 0u);
+        break;
+      case OddKind::Unreadable:
+        EXPECT_THROW(TRightList::Load(path.path), rights::EFileError);
+        break;
+      default:
+        ExpectRefusal<rights::EFileError>(path, [&] { TRightList::Load(path.path); });
+    }
+  }
 }
 
 TEST(CatalogFileTest, FileAndStreamLoadLikeBytes) {

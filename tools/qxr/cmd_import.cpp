@@ -6,6 +6,7 @@
 
 #include "command_line.h"
 #include "commands.h"
+#include "import_checks.h"
 #include "output.h"
 #include "rights_file.h"
 #include "rights_json.h"
@@ -53,10 +54,13 @@ int Run(const CommandLine& line) {
   const std::string jsonName = line.Argument(0);
   const std::string fileName = line.Argument(1);
   if (!line.IsSet("force")) RefuseExisting(fileName, "use --force to replace it");
-  const QJsonObject json = ParseJsonObject(jsonName, ReadJsonInput(jsonName));
+  const std::vector<std::uint8_t> bytes = ReadJsonInput(jsonName);
+  const QJsonObject json = ParseJsonObject(jsonName, bytes);
   rights::TRechteDatei file(fileName);
   try {
+    CheckNoDuplicateKeys(bytes);
     RightsFileFromJson(json, file);
+    CheckImportedRecords(file);
   } catch (const Failure& failure) {
     throw Failure(failure.Code(), jsonName + ": " + failure.what());
   }

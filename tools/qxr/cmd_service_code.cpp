@@ -7,6 +7,8 @@
 #include "commands.h"
 #include "output.h"
 #include "rights/date_time.h"
+#include "rights/errors.h"
+#include "rights/regular_file.h"
 
 namespace qxr {
 
@@ -14,11 +16,18 @@ namespace {
 
 constexpr std::int64_t kSevenDigits = 9'999'999;
 
+[[noreturn]] void KeyFileFailure(const std::string& fileName, const std::string& problem) {
+  throw Failure(ExitFileError, "qxr service-code: cannot read the key file " + fileName + ": " + problem);
+}
+
 QByteArray ReadKey(const std::string& fileName) {
+  try {
+    rights::RequireRegularFile(fileName);
+  } catch (const rights::ERightsError& error) {
+    KeyFileFailure(fileName, error.what());
+  }
   QFile file(ToQ(fileName));
-  if (!file.open(QIODevice::ReadOnly))
-    throw Failure(ExitFileError, "qxr service-code: cannot read the key file " + fileName + ": " +
-                                     file.errorString().toStdString());
+  if (!file.open(QIODevice::ReadOnly)) KeyFileFailure(fileName, file.errorString().toStdString());
   const QByteArray key = file.read(64 * 1024).trimmed();
   if (key.isEmpty()) throw Failure(ExitFileError, "qxr service-code: the key file " + fileName + " is empty");
   return key;

@@ -5,6 +5,7 @@
 
 #include "command_line.h"
 #include "output.h"
+#include "rights/regular_file.h"
 
 namespace qxr {
 
@@ -41,6 +42,8 @@ auto& FindUserIn(File& file, const std::string& loginOrID) {
 
 std::vector<std::uint8_t> ReadFileBytes(const std::string& fileName, const char* what, std::uint64_t maxBytes) {
   try {
+    // A pipe would block the read, a folder pass as a huge file.
+    if (!rights::RequireRegularFile(fileName)) FileFailure(fileName, std::string(what) + " does not exist");
     auto image = rights::ReadWholeFile(fileName, maxBytes);
     if (!image) FileFailure(fileName, std::string(what) + " does not exist");
     return std::move(image->bytes);
