@@ -4,6 +4,7 @@
 #include <unordered_set>
 #include <vector>
 
+#include "evaluation_trace.h"
 #include "rechte_datei.h"
 
 namespace rights {
@@ -12,9 +13,6 @@ namespace {
 
 enum class TRightsPass { Modules, Rights };
 
-// Rights 10..999 belong to no module and pass the module filter unconditionally.
-constexpr std::int32_t LastRightWithoutModule = FirstCatalogRight - 1;
-
 bool SelectedByClient(const TRightsIndex::HeldRight& right, std::uint8_t mandant) {
   return mandant == AnyMandant || right.Mandant == mandant;
 }
@@ -22,7 +20,8 @@ bool SelectedByClient(const TRightsIndex::HeldRight& right, std::uint8_t mandant
 // Walks one pass over the rights a user inherits: for every assignment in list
 // order, a group's rights, or an equivalent user's inherited and then own
 // rights. Every user is visited at most once, so cycles of equivalences end
-// the walk; an explicit stack keeps long chains off the call stack.
+// the walk; an explicit stack keeps long chains off the call stack. The sink
+// hears of every source reached and is offered that source's rights.
 template <class Sink>
 class TInheritedWalk {
  public:
@@ -31,40 +30,48 @@ class TInheritedWalk {
 
   void CollectInherited(std::int32_t userID) {
     fVisited.insert(userID);
-    fStack.push_back({userID, 0});
+    fStack.push_back({userID, userID, 0});
     while (!fStack.empty()) {
-      const auto links = fIndex.LinksOf(fStack.back().UserID);
+      const std::int32_t current = fStack.back().UserID;
+      const auto links = fIndex.LinksOf(current);
       if (fStack.back().NextLink == links.size()) {
         Finish();
         continue;
       }
       const TRightsIndex::Link link = links[fStack.back().NextLink++];
-      if (link.ToGroupID > 0) CollectRights(false, link.ToGroupID);
-      if (link.ToUserID > 0 && fVisited.insert(link.ToUserID).second)
-        fStack.push_back({link.ToUserID, 0});
+      if (link.ToGroupID > 0) {
+        const TRightSource group{TSourceKind::Group, link.ToGroupID, current};
+        fSink.Reached(group);
+        CollectRights(group);
+      }
+      if (link.ToUserID > 0 && fVisited.insert(link.ToUserID).second) {
+        fSink.Reached({TSourceKind::EquivalentUser, link.ToUserID, current});
+        fStack.push_back({link.ToUserID, current, 0});
+      }
     }
   }
 
-  void CollectRights(bool user, std::int32_t id) {
-    const TRightsIndex::Holding* holding = fIndex.HoldingOf(user, id);
+  void CollectRights(const TRightSource& source) {
+    const TRightsIndex::Holding* holding = fIndex.HoldingOf(source.Kind != TSourceKind::Group, source.HolderID);
     if (holding == nullptr) return;
     const auto& rights = fPass == TRightsPass::Modules ? holding->ModuleRights : holding->OtherRights;
     for (const TRightsIndex::HeldRight& right : rights)
-      if (SelectedByClient(right, fMandant)) fSink(right);
+      if (SelectedByClient(right, fMandant)) fSink.Offer(source, right);
   }
 
  private:
   struct Frame {
     std::int32_t UserID;
+    std::int32_t ViaUserID;
     std::size_t NextLink;
   };
 
   // An equivalent user's own rights follow its inherited ones; the walk's
   // starting user is left to the caller.
   void Finish() {
-    const std::int32_t userID = fStack.back().UserID;
+    const Frame done = fStack.back();
     fStack.pop_back();
-    if (!fStack.empty()) CollectRights(true, userID);
+    if (!fStack.empty()) CollectRights({TSourceKind::EquivalentUser, done.UserID, done.ViaUserID});
   }
 
   const TRightsIndex& fIndex;
@@ -75,37 +82,73 @@ class TInheritedWalk {
   std::vector<Frame> fStack;
 };
 
+// The evaluation without a trace: every call compiles to nothing.
+struct TNoTrace {
+  void Source(const TRightSource&) {}
+  void Granted(const TRightSource&, std::uint8_t, std::int32_t) {}
+};
+
 // Offers every collected right to the evaluated list, applying the module
-// filter in the rights pass.
+// filter in the rights pass, and tells the trace what it took from where.
+template <class Trace>
 class TEntryCollector {
  public:
-  explicit TEntryCollector(TUserRightsList& list) : fList(list) {}
+  TEntryCollector(TUserRightsList& list, Trace& trace) : fList(list), fTrace(trace) {}
 
   void FilterBy(const TModulesStr& modules) {
     fFiltered = true;
     fListModules = ModuleMask(modules);
   }
+  void TellSources(bool tell) { fTellSources = tell; }
 
-  void operator()(const TRightsIndex::HeldRight& right) {
-    if (PassesFilter(right)) fList.AddEntrie(TURListEntrie(right.Mandant, right.RightID));
+  void Reached(const TRightSource& source) {
+    if (fTellSources) fTrace.Source(source);
+  }
+
+  void Offer(const TRightSource& source, const TRightsIndex::HeldRight& right) {
+    if (fFiltered && !PassesModuleFilter(right.RightID, right.ModuleMask, fListModules)) return;
+    if (fList.AddEntrie(TURListEntrie(right.Mandant, right.RightID))) fTrace.Granted(source, right.Mandant, right.RightID);
   }
 
  private:
-  bool PassesFilter(const TRightsIndex::HeldRight& right) const {
-    return !fFiltered || right.RightID <= LastRightWithoutModule || (right.ModuleMask & fListModules) != 0;
-  }
-
   TUserRightsList& fList;
+  Trace& fTrace;
   bool fFiltered = false;  // off in the module pass
+  bool fTellSources = true;
   std::uint16_t fListModules = 0;
 };
 
-void CollectPass(const TRightsIndex& index, std::int32_t uid, TRightsPass pass, std::uint8_t mandant,
-                 TEntryCollector& collector) {
-  TInheritedWalk walk(index, pass, mandant, collector);
+template <class Sink>
+void CollectPass(const TRightsIndex& index, std::int32_t uid, TRightsPass pass, std::uint8_t mandant, Sink& sink) {
+  const TRightSource own{TSourceKind::Own, uid, uid};
+  sink.Reached(own);
+  TInheritedWalk walk(index, pass, mandant, sink);
   walk.CollectInherited(uid);
-  walk.CollectRights(true, uid);
+  walk.CollectRights(own);
 }
+
+template <class Trace>
+void Evaluate(const TRightsIndex& index, std::int32_t uid, TUserRightsList& list, bool filter, std::uint8_t mandant,
+              Trace& trace) {
+  list.UserID = uid;
+  TEntryCollector collector(list, trace);
+  // All module rights come first, so the module filter is complete before the
+  // rights pass applies it. Both passes reach the same sources: tell them once.
+  CollectPass(index, uid, TRightsPass::Modules, mandant, collector);
+  collector.TellSources(false);
+  if (filter) {
+    list.SetModuleFilter();
+    collector.FilterBy(list.Modules);
+  }
+  CollectPass(index, uid, TRightsPass::Rights, mandant, collector);
+}
+
+// GetGrantedRightsList's sink: every inherited right, once per source.
+struct TRightNumbers {
+  IntList& Numbers;
+  void Reached(const TRightSource&) {}
+  void Offer(const TRightSource&, const TRightsIndex::HeldRight& right) { Numbers.push_back(right.RightID); }
+};
 
 }  // namespace
 
@@ -121,24 +164,20 @@ void TRechteDatei::GetUserRightList(std::int32_t UID, TUserRightsList& RList, bo
     throw std::invalid_argument(
         "GetUserRightList: GrantOnly wird nicht unterstützt; die geerbten Rechte liefert "
         "GetGrantedRightsList.");
-  const TRightsIndex& index = RightsIndex();
-  RList.UserID = UID;
-  TEntryCollector collector(RList);
-  // All module rights come first, so the module filter is complete before the
-  // rights pass applies it.
-  CollectPass(index, UID, TRightsPass::Modules, Mandant, collector);
-  if (Filter) {
-    RList.SetModuleFilter();
-    collector.FilterBy(RList.Modules);
-  }
-  CollectPass(index, UID, TRightsPass::Rights, Mandant, collector);
+  TNoTrace none;
+  Evaluate(RightsIndex(), UID, RList, Filter, Mandant, none);
+}
+
+void TRechteDatei::TraceUserRightList(std::int32_t UID, TUserRightsList& RList, bool Filter, std::uint8_t Mandant,
+                                      TEvaluationTrace& trace) const {
+  Evaluate(RightsIndex(), UID, RList, Filter, Mandant, trace);
 }
 
 void TRechteDatei::GetGrantedRightsList(std::int32_t UID, IntList& RList, std::uint8_t Mandant) const {
   const TRightsIndex& index = RightsIndex();
-  auto append = [&RList](const TRightsIndex::HeldRight& right) { RList.push_back(right.RightID); };
+  TRightNumbers numbers{RList};
   for (const TRightsPass pass : {TRightsPass::Modules, TRightsPass::Rights}) {
-    TInheritedWalk walk(index, pass, Mandant, append);
+    TInheritedWalk walk(index, pass, Mandant, numbers);
     walk.CollectInherited(UID);
   }
 }

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "evaluation_trace.h"
 #include "lists.h"
 #include "rights_header.h"
 #include "rights_index.h"
@@ -68,6 +69,10 @@ class TRechteDatei {
   // the inherited right numbers come from GetGrantedRightsList.
   void GetUserRightList(std::int32_t UID, TUserRightsList& RList, bool GrantOnly, bool Filter,
                         std::uint8_t Mandant) const;
+  // GetUserRightList telling trace every source it draws on and which source
+  // granted each entry (evaluation_trace.h).
+  void TraceUserRightList(std::int32_t UID, TUserRightsList& RList, bool Filter, std::uint8_t Mandant,
+                          TEvaluationTrace& trace) const;
   // Appends the numbers of the rights user UID receives through groups and
   // equivalences for client Mandant, once per source.
   void GetGrantedRightsList(std::int32_t UID, IntList& RList, std::uint8_t Mandant) const;

@@ -46,3 +46,38 @@ TEST(QxrExplain, NamesEverySourceAlongTheChainAndTheFilterVerdict) {
   EXPECT_EQ(explanation.sources[3].via, (std::vector<std::int32_t>{3, 4}));
   EXPECT_FALSE(explanation.inEvaluatedList);
 }
+
+// A chain of equivalences 3 -> 4 -> ... -> 8002 whose last user holds the
+// right: every source once, and ways shown by their ends, so the output grows
+// with the chain, not with its square.
+TEST(QxrExplain, StaysSmallOnALongChainOfEquivalences) {
+  constexpr int kChain = 8000;
+  TempDir dir;
+  rights::TRechteDatei file(dir.File("chain.qxr"));
+  file.CreateStdUsers("Geheim!1");
+  for (int i = 0; i < kChain; ++i) {
+    auto user = std::make_unique<rights::TFIUser>();
+    user->Login = "u" + std::to_string(i);
+    file.UserList().AddItem(std::move(user));
+    if (i > 0) file.AssgnList().AddUsEqui(3 + i - 1, 3 + i);
+  }
+  const std::int32_t last = 3 + kChain - 1;
+  file.AssRightList().AddUsGrRight(true, last, 4, rights::EmptyModulesStr(), 5, true);
+
+  const auto explanation = ExplainRight(file, 3, 4, 5);
+  ASSERT_EQ(explanation.sources.size(), static_cast<std::size_t>(kChain));
+  const RightSource& holder = explanation.sources.back();
+  EXPECT_EQ(holder.holderID, last);
+  EXPECT_TRUE(holder.granted);
+  EXPECT_EQ(holder.via.size(), 2 * qxr::kViaShownAtEachEnd);
+  EXPECT_EQ(holder.via.front(), 3);
+  EXPECT_EQ(holder.via.back(), last);
+  EXPECT_EQ(holder.viaOmitted, kChain - 2 * qxr::kViaShownAtEachEnd);
+
+  file.Write();
+  const QxrRun run = RunQxr({"explain", QString::fromStdString(file.FileName()), "--user", "3", "--right", "4",
+                             "--client", "5"});
+  EXPECT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_LT(run.out.size(), 200u * kChain) << "about one short line per source";
+  EXPECT_NE(run.out.find("... (7988 more) -> "), std::string::npos);
+}

@@ -50,9 +50,15 @@ std::optional<std::string> HolderName(const rights::TRechteDatei& file, const Ri
   return holder->Bez;
 }
 
-std::string ViaText(const std::vector<std::int32_t>& via) {
+// "3 -> 4 -> 5", with the users left out of a long way counted in their place.
+std::string ViaText(const RightSource& source) {
   std::string text;
-  for (const std::int32_t id : via) text += (text.empty() ? "" : " -> ") + std::to_string(id);
+  for (std::size_t i = 0; i < source.via.size(); ++i) {
+    if (i > 0) text += " -> ";
+    if (i == kViaShownAtEachEnd + 1 && source.viaOmitted > 0)
+      text += "... (" + std::to_string(source.viaOmitted) + " more) -> ";
+    text += std::to_string(source.via[i]);
+  }
   return text;
 }
 
@@ -65,13 +71,13 @@ std::string HolderLabel(const rights::TRechteDatei& file, const RightSource& sou
 std::string SourceText(const rights::TRechteDatei& file, const RightSource& source) {
   if (source.kind == SourceKind::Own) return "own rights";
   std::string text = (source.kind == SourceKind::Group ? "group " : "equivalent user ") + HolderLabel(file, source);
-  if (source.via.size() > 1) text += " via " + ViaText(source.via);
+  if (source.via.size() > 1) text += " via " + ViaText(source);
   return text;
 }
 
 std::string RecordsText(const RightSource& source) {
   if (source.records.empty()) return "no record";
-  std::string text;
+  std::string text = source.granted ? "grants it: " : "";
   for (const SourceRecord& record : source.records)
     text += (text.empty() ? "" : "; ") + std::string("record ") + std::to_string(record.recordID) + ", modules \"" +
             BytesText(record.modules) + "\", " + (record.passesModuleFilter ? "counts" : "fails the module filter");
@@ -118,7 +124,9 @@ QJsonObject SourceJson(const rights::TRechteDatei& file, const RightSource& sour
           {"holder_id", source.holderID},
           {"holder_name", TextOrNull(HolderName(file, source))},
           {"via", via},
-          {"records", records}};
+          {"via_omitted", static_cast<qint64>(source.viaOmitted)},
+          {"records", records},
+          {"granted", source.granted}};
 }
 
 struct Request {

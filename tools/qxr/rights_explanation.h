@@ -1,9 +1,9 @@
 #pragma once
 // Why a user has or lacks one right for one client: every source the
-// evaluation draws on (own rights, groups, equivalent users along their
-// chain), the records each holds, and the module filter's verdict on each.
-// Built from the lists of the rights file, walking them as the evaluation
-// does, so that it can be checked against GetUserRightList.
+// evaluation draws on (own rights, groups, equivalent users), each once with
+// its shortest way from the user, the records each holds, and the module
+// filter's verdict on each. The sources come from the evaluation itself
+// (TraceUserRightList), so the story is the one the suite's programs get.
 #include <cstdint>
 #include <vector>
 
@@ -22,11 +22,19 @@ struct SourceRecord {
   bool passesModuleFilter;
 };
 
+// Ways longer than this show their first and last users only, so that long
+// chains of equivalences keep the explanation small.
+constexpr std::size_t kViaShownAtEachEnd = 6;
+
 struct RightSource {
   SourceKind kind;
-  std::int32_t holderID;              // a user, or a group for SourceKind::Group
-  std::vector<std::int32_t> via;      // users from the asked one to the one holding or joining
+  std::int32_t holderID;  // a user, or a group for SourceKind::Group
+  // The shortest way of users from the asked one to the one holding or joining;
+  // past 2 * kViaShownAtEachEnd users, its first and last kViaShownAtEachEnd.
+  std::vector<std::int32_t> via;
+  std::size_t viaOmitted = 0;         // users of the way left out between them
   std::vector<SourceRecord> records;  // the holder's records of the right for the client
+  bool granted = false;               // the evaluated list took the right from this source
 };
 
 struct RightExplanation {
@@ -35,7 +43,7 @@ struct RightExplanation {
   std::uint8_t client;
   RightKind kind;
   rights::TModulesStr moduleFilter;  // modules the user holds for any client
-  std::vector<RightSource> sources;  // own first, then in the order of the assignments
+  std::vector<RightSource> sources;  // own first, then as the evaluation reaches them
   bool inEvaluatedList;              // the evaluated list holds (client, right)
   bool canDo;                        // what CanDo answers: the administrator may do everything
 };
