@@ -1,4 +1,5 @@
 #include "admin/list_images.h"
+#include "rights/standard_users.h"
 
 #include <QApplication>
 #include <QStyle>
@@ -13,8 +14,8 @@ QIcon ListImage(int index) {
 }
 
 int UserImageIndex(std::int32_t userID) {
-  if (userID == 1) return 2;
-  if (userID == 2) return 3;
+  if (userID == rights::AdministratorID) return 2;
+  if (userID == rights::TemplateUserID) return 3;
   return 1;
 }
 

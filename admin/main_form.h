@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "rights/rechte_datei.h"
+#include "rights/standard_users.h"
 #include "clients/paths.h"
 #include "rights/right_list.h"
 #include "ui/save_pos_form.h"
@@ -77,7 +78,7 @@ class TMainForm : public ui::TSavePosForm {
 
   // The state the panels work on; tests read it.
   std::int32_t LoggedOnUserID() const { return fLoggedOnUserID; }
-  bool Admin() const { return fLoggedOnUserID == 1; }
+  bool Admin() const { return fLoggedOnUserID == rights::AdministratorID; }
   rights::TRechteDatei* RechteDatei() const { return fRechteDatei.get(); }
   rights::TFIUser* AktUser() const { return fAktUser; }
   rights::TFIGroup* AktGroup() const { return fAktGroup; }

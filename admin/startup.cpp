@@ -7,6 +7,7 @@
 #include <filesystem>
 
 #include "admin/dialog_service.h"
+#include "rights/standard_users.h"
 #include "admin/main_form.h"
 #include "admin/right_tree.h"
 #include "clients/client_file.h"
@@ -68,7 +69,7 @@ bool TMainForm::OpenRightsFile() {
   fRechteDatei = std::move(file);
   ac("acRightsActive")->setChecked(fRechteDatei->RightsActive());
   if (!admPW.isEmpty()) {
-    fLoggedOnUserID = 1;
+    fLoggedOnUserID = rights::AdministratorID;
     return true;
   }
   return SignIn();
@@ -79,7 +80,7 @@ bool TMainForm::SignIn() {
   TLogonData data;
   Dialogs().ShowLogonDlg(true, true, data,
                          [this](const TLogonData& attempt, bool& success, bool& brk) { LogonCheck(attempt, success, brk); });
-  if (data.ELPass) fLoggedOnUserID = 1;
+  if (data.ELPass) fLoggedOnUserID = rights::AdministratorID;
   return fLoggedOnUserID != -1;
 }
 

@@ -8,6 +8,7 @@
 #include <QTreeWidget>
 
 #include "admin/dialog_service.h"
+#include "rights/standard_users.h"
 #include "admin/list_images.h"
 #include "admin/main_form.h"
 #include "admin/stored_fields.h"
@@ -73,7 +74,7 @@ void TMainForm::SetAktUser(rights::TFIUser* user) {
   lvUsEquals->clear();
   ShowUserFields(user);
   EnableUserControls(user);
-  const bool pages = user && user->ID != 1;
+  const bool pages = user && user->ID != rights::AdministratorID;
   for (int page = 1; page <= 3; ++page) pcUser->setTabVisible(page, pages);
   if (!user) SetControl2Focus(edUsBez);
   mwUSPr->LoadValues();
@@ -98,14 +99,14 @@ void TMainForm::ShowUserFields(rights::TFIUser* user) {
 }
 
 void TMainForm::EnableUserControls(rights::TFIUser* user) {
-  const bool standard = user && (user->ID == 1 || user->ID == 2);
+  const bool standard = user && (user->ID == rights::AdministratorID || user->ID == rights::TemplateUserID);
   const bool editable = Admin() && !standard;
   for (QWidget* control : {static_cast<QWidget*>(edUsBez), static_cast<QWidget*>(edFunc),
                            static_cast<QWidget*>(edLogin), static_cast<QWidget*>(cbLocked),
                            static_cast<QWidget*>(cbPWExpired)})
     control->setEnabled(editable);
   ac("acDelUser")->setEnabled(editable);
-  bbPWChg->setEnabled(Admin() && (!standard || user->ID == 1));
+  bbPWChg->setEnabled(Admin() && (!standard || user->ID == rights::AdministratorID));
 }
 
 void TMainForm::UserPageChanged(int index) {
@@ -119,7 +120,7 @@ void TMainForm::UserPageChanged(int index) {
 }
 
 bool TMainForm::ApplyUser(bool reselect) {
-  const bool templateUser = fAktUser && fAktUser->ID == 2;
+  const bool templateUser = fAktUser && fAktUser->ID == rights::TemplateUserID;
   if (edLogin->text().isEmpty() && !templateUser) {
     ui::ShowInfoMessage(QStringLiteral("Geben Sie einen Anmeldenamen ein."));
     return false;
@@ -201,7 +202,7 @@ void TMainForm::DelUser() {
   if (rows.isEmpty()) return;
   const std::int32_t id = rows.first()->data(0, Qt::UserRole).toInt();
   // The standard users cannot be deleted, whatever enabled the action.
-  if (!Admin() || id == 1 || id == 2) return;
+  if (!Admin() || id == rights::AdministratorID || id == rights::TemplateUserID) return;
   ClearPanels();
   fRechteDatei->DeleteUser(id);
   FillGroupTree();

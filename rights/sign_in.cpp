@@ -1,5 +1,6 @@
 // Sign-in against the user list and the standard users of a new file.
 #include "codepage.h"
+#include "standard_users.h"
 #include "rechte_datei.h"
 
 namespace rights {
@@ -22,7 +23,7 @@ std::int32_t TRechteDatei::UserLogin(const std::string& aLogin, const std::strin
 
 void TRechteDatei::CreateStdUsers(const std::string& admPW) {
   auto admin = std::make_unique<TFIUser>();
-  admin->ID = 1;
+  admin->ID = AdministratorID;
   admin->Bez = "Admin";
   admin->Func = "Administrator";
   admin->Login = "Admin";
@@ -30,7 +31,7 @@ void TRechteDatei::CreateStdUsers(const std::string& admPW) {
   fUserList.AddItem(std::move(admin));
 
   auto pattern = std::make_unique<TFIUser>();
-  pattern->ID = 2;
+  pattern->ID = TemplateUserID;
   pattern->Bez = "Vorlage";
   pattern->Func = "Vorlage für neue Benutzer";
   pattern->Locked = true;

@@ -8,6 +8,7 @@
 
 #include "date_time.h"
 #include "modules.h"
+#include "standard_users.h"
 
 namespace rights {
 
@@ -69,7 +70,6 @@ class TUserRightsList {
   void SetModuleFilter();
 
  private:
-  static constexpr std::int32_t AdministratorID = 1;
   // Module rights 1..8, numbered like the module enumeration; index 0 stays empty.
   static constexpr std::size_t TrackedModuleRights = static_cast<std::size_t>(TRightsPrgModules::moFLG) + 1;
 

@@ -2,7 +2,7 @@
 #include "command_line.h"
 #include "commands.h"
 #include "rights_file.h"
-#include "standard_users.h"
+#include "rights/standard_users.h"
 
 namespace qxr {
 
@@ -18,7 +18,7 @@ int SetLocked(const CommandLine& line, bool locked) {
   const rights::TFIUser& user = FindUser(edit.File(), line.Argument(1));
   // The administrator must be able to sign in, and the template, which has
   // neither login nor password, must never.
-  if (user.ID == kAdministratorID || user.ID == kTemplateUserID)
+  if (user.ID == rights::AdministratorID || user.ID == rights::TemplateUserID)
     throw Failure(ExitCheckFailed,
                   "user " + std::to_string(user.ID) + " is a standard user; its lock stays as it is");
   const std::int32_t id = user.ID;

@@ -3,7 +3,7 @@
 #include "commands.h"
 #include "password_input.h"
 #include "rights_file.h"
-#include "standard_users.h"
+#include "rights/standard_users.h"
 
 namespace qxr {
 
@@ -18,7 +18,7 @@ int Run(const CommandLine& line) {
   RightsFileEdit edit(line.Argument(0));
   const rights::TFIUser& user = FindUser(edit.File(), line.Argument(1));
   // The template user can never sign in; a password would change nothing.
-  if (user.ID == kTemplateUserID)
+  if (user.ID == rights::TemplateUserID)
     throw Failure(ExitCheckFailed, "user 2 is the template for new users and has no password");
   const std::int32_t id = user.ID;
   const std::string password = ReadNewPassword("New password for user " + UserLabel(user));

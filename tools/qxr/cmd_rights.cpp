@@ -8,7 +8,7 @@
 #include "output.h"
 #include "right_names.h"
 #include "rights_file.h"
-#include "standard_users.h"
+#include "rights/standard_users.h"
 #include "rights_json.h"
 
 namespace qxr {
@@ -36,7 +36,7 @@ void PrintRightsJson(const Listing& listing) {
   PrintJson({
       {"user_id", listing.user->ID},
       {"login", ToQ(listing.user->Login)},
-      {"administrator", listing.user->ID == kAdministratorID},
+      {"administrator", listing.user->ID == rights::AdministratorID},
       {"module_filter", ModulesToJson(listing.rights.Modules)},
       {"client", listing.client ? QJsonValue(*listing.client) : QJsonValue(QJsonValue::Null)},
       {"rights", rights},
@@ -44,7 +44,7 @@ void PrintRightsJson(const Listing& listing) {
 }
 
 void PrintRightsText(const Listing& listing) {
-  if (listing.user->ID == kAdministratorID)
+  if (listing.user->ID == rights::AdministratorID)
     PrintLine("User 1 is the administrator: the suite grants every right, whatever this list holds.");
   TextTable table({"CLIENT", "RIGHT", "NAME"});
   for (const auto& entry : listing.rights)
