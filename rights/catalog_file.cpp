@@ -50,7 +50,7 @@ std::unique_ptr<TCustomRight> LoadEntry(std::string_view line) {
 }  // namespace
 
 ECatalogError::ECatalogError(const std::string& detail)
-    : ERightsError("Die Rechtedefinitionen konnten nicht gelesen werden.\r" + detail) {}
+    : ERightsError(TErrorKind::Catalog, "Die Rechtedefinitionen konnten nicht gelesen werden.\r" + detail) {}
 
 CatalogEntries ParseCatalog(std::span<const std::uint8_t> bytes) {
   CheckSize(bytes.size());

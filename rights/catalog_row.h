@@ -17,7 +17,7 @@ using CatalogRow = std::vector<std::string>;
 // reader adds the line.
 class ECatalogRowError : public ERightsError {
  public:
-  using ERightsError::ERightsError;
+  explicit ECatalogRowError(const std::string& message) : ERightsError(TErrorKind::Catalog, message) {}
 };
 
 // The fields of a line: the text before each ";", a missing final ";" being

@@ -35,9 +35,9 @@ bool TRechteDatei::LoadImage(std::span<const std::uint8_t> image, bool ChkCRC) {
   }
   const auto body = reader.Rest();
   if (!header.CaptionValid())
-    throw ERangeError("Die Datei " + fFileName + " ist keine gültige Rechtedatei oder beschädigt.");
+    throw ERangeError::BadCaption(fFileName);
   if (ChkCRC && CalcCrc(body) != header.CRC)
-    throw ERangeError("Die Datei " + fFileName + " wurde anscheinend manipuliert.");
+    throw ERangeError::BadChecksum(fFileName);
 
   ByteReader bodyReader(body);
   TUserList users;
@@ -119,7 +119,7 @@ bool TRechteDatei::ApplyAndWrite(const std::function<bool(TRechteDatei&)>& chang
   const TWritersLock lock(fFileName, wait);
   const bool reread = ChangedOnDisk();
   if (reread && !Read(true))
-    throw ERangeError("Die Datei " + fFileName + " ist keine gültige Rechtedatei oder beschädigt.");
+    throw ERangeError::BadCaption(fFileName);
   if (change(*this)) Write(lock);
   return reread;
 }

@@ -1,6 +1,8 @@
 // What Read does with missing, short and damaged files.
 #include <gtest/gtest.h>
 
+#include <map>
+
 #include <functional>
 
 #include "rights/file_io.h"
@@ -84,6 +86,10 @@ TEST_F(ReadFailure, DamagedFilesRaiseTheirErrorAndLeaveTheListsAlone) {
   const std::string wrongCaption = "Die Datei " + fileName + " ist keine gültige Rechtedatei oder beschädigt.";
   const std::string manipulated = "Die Datei " + fileName + " wurde anscheinend manipuliert.";
   const std::string classError = "Fehler beim Einlesen der Rechteinformationen\rKlassenfehler";
+  const std::map<std::string, TErrorKind> kindOf = {{wrongCaption, TErrorKind::BadCaption},
+                                                    {manipulated, TErrorKind::BadChecksum},
+                                                    {classError, TErrorKind::WrongClass},
+                                                    {"Stream-Lesefehler", TErrorKind::ShortStream}};
   const std::vector<Case> cases = {
       {"caption changed", withChanged(4, 'q'), {}, wrongCaption},
       {"caption without its zero byte", withChanged(65, ' '), {}, wrongCaption},
@@ -110,6 +116,7 @@ TEST_F(ReadFailure, DamagedFilesRaiseTheirErrorAndLeaveTheListsAlone) {
       ADD_FAILURE() << "no error";
     } catch (const ERightsError& error) {
       EXPECT_EQ(error.what(), c.message);
+      EXPECT_EQ(error.Kind(), kindOf.at(c.message)) << "callers branch on the kind, not the text";
     }
     ExpectListsUntouched();
   }

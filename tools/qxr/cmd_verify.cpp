@@ -3,6 +3,7 @@
 #include "commands.h"
 #include "header_check.h"
 #include "output.h"
+#include "rights/errors.h"
 #include "rights_file.h"
 
 namespace qxr {
@@ -13,11 +14,10 @@ namespace {
 std::string Unsoundness(const std::string& fileName, const std::optional<HeaderCheck>& check, std::size_t size) {
   if (!check) return "shorter than a rights file header (" + std::to_string(size) + " bytes)";
   if (!check->CaptionValid())
-    return "the caption is wrong: " +
-           Quoted("Die Datei " + fileName + " ist keine gültige Rechtedatei oder beschädigt.");
+    return "the caption is wrong: " + Quoted(rights::ERangeError::BadCaption(fileName).what());
   if (!check->ChecksumValid())
     return "the checksum stored is " + Hex32(check->header.CRC) + ", the body's is " + Hex32(check->computedCRC) +
-           ": " + Quoted("Die Datei " + fileName + " wurde anscheinend manipuliert.");
+           ": " + Quoted(rights::ERangeError::BadChecksum(fileName).what());
   return {};
 }
 
