@@ -11,7 +11,7 @@
 
 #include "admin/painted_image.h"
 #include "admin/password_field.h"
-#include "admin/service_code.h"
+#include "service/service_code.h"
 #include "clients/paths.h"
 #include "platform/keyboard.h"
 #include "rights/date_time.h"
@@ -166,8 +166,8 @@ void TQVLoginDlg::SetOneTimeMenu(bool offered) {
 void TQVLoginDlg::StartOneTimeLogin() {
   if (!fServiceKey) return;
   lbName->setText(QStringLiteral("Einmal-Name:"));
-  fDT = OneTimeNumber(rights::NowAsDateTime());
-  edName->setText(OneTimeName(fDT));
+  fDT = service::OneTimeNumber(rights::NowAsDateTime());
+  edName->setText(service::OneTimeName(fDT));
   edName->setEnabled(false);
   edPasswd->clear();
   edPasswd->setFocus();
@@ -177,7 +177,7 @@ QString TQVLoginDlg::NameText() const { return edName->text(); }
 QString TQVLoginDlg::PasswordText() const { return edPasswd->text(); }
 
 bool TQVLoginDlg::CheckServiceCode(const QString& code) const {
-  return fServiceKey && ServiceCodeMatches(*fServiceKey, fDT, code);
+  return fServiceKey && service::ServiceCodeMatches(*fServiceKey, fDT, code);
 }
 
 void TQVLoginDlg::DoLogin() {
@@ -226,7 +226,7 @@ bool TQVLoginDlg::eventFilter(QObject* watched, QEvent* event) {
 namespace {
 
 std::optional<QByteArray> ProgramServiceKey() {
-  return ReadServiceKey(QString::fromStdString(clients::ProgramDir()));
+  return service::ReadServiceKey(QString::fromStdString(clients::ProgramDir()));
 }
 
 void CenterOnActiveWindow(QWidget* dialog) {

@@ -8,7 +8,7 @@
 
 #include "admin/login_dlg.h"
 #include "admin/password_field.h"
-#include "admin/service_code.h"
+#include "service/service_code.h"
 #include "modal_driver.h"
 #include "ui/edits.h"
 #include "ui/scripted_message_service.h"
@@ -136,7 +136,7 @@ class LoginDlgTest : public QObject {
       number = dialog.DT();
       shownName = dialog.NameText();
       QVERIFY(!dialog.NameEdit()->isEnabled());
-      QString code = ServiceCode(kKey, number + numberOffset);
+      QString code = service::ServiceCode(kKey, number + numberOffset);
       if (lowerCase) code = code.toLower();
       TryPassword(dialog, code, Trigger::EnterKey);
       if (dialog.isVisible()) dialog.reject();
@@ -144,7 +144,7 @@ class LoginDlgTest : public QObject {
     TLogonData data;
     ShowLogonDlg(true, true, data, check.Proc(), kKey);
     QCOMPARE(check.calls, 0);
-    QCOMPARE(shownName, OneTimeName(number));
+    QCOMPARE(shownName, service::OneTimeName(number));
     QCOMPARE(shownName.size(), 7);
     QCOMPARE(data.ModalResult, accepted ? 1 : 2);
     QCOMPARE(data.ELPass, accepted);

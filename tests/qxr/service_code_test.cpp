@@ -3,7 +3,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "admin/service_code.h"
+#include "service/service_code.h"
 #include "qxr_fixture.h"
 #include "rights/date_time.h"
 
@@ -20,10 +20,10 @@ TEST(QxrServiceCode, GivesTheCodeForTheNameOnTheScreen) {
   EXPECT_EQ(full.out, "CEA580EFBE\n");
 
   // The seven digits a dialog shows now, completed with this machine's clock.
-  const qint64 now = admin::OneTimeNumber(rights::NowAsDateTime());
-  const QxrRun shown = RunQxr({"service-code", "--key", keyFile, admin::OneTimeName(now), "--json"});
+  const qint64 now = service::OneTimeNumber(rights::NowAsDateTime());
+  const QxrRun shown = RunQxr({"service-code", "--key", keyFile, service::OneTimeName(now), "--json"});
   EXPECT_EQ(shown.exitCode, 0) << shown.err;
-  const std::string code = admin::ServiceCode("geheim", now).toStdString();
+  const std::string code = service::ServiceCode("geheim", now).toStdString();
   EXPECT_NE(shown.out.find("\"code\": \"" + code + "\""), std::string::npos) << shown.out;
 
   EXPECT_EQ(RunQxr({"service-code", "--key", keyFile, "12ab"}).exitCode, 2);

@@ -2,7 +2,7 @@
 // once for the one-time name the sign-in dialog shows. For the maker's support.
 #include <QFile>
 
-#include "admin/service_code.h"
+#include "service/service_code.h"
 #include "command_line.h"
 #include "commands.h"
 #include "output.h"
@@ -45,11 +45,11 @@ int Run(const CommandLine& line) {
   const auto shown = ParseInteger(line.Argument(0), 0, INT64_MAX / 2);
   if (!shown) throw Failure(ExitUsage, "qxr service-code: NUMBER must be the digits the sign-in dialog shows");
   const qint64 number = *shown <= kSevenDigits
-                            ? admin::CompleteOneTimeNumber(*shown, admin::OneTimeNumber(rights::NowAsDateTime()))
+                            ? service::CompleteOneTimeNumber(*shown, service::OneTimeNumber(rights::NowAsDateTime()))
                             : *shown;
-  const QString code = admin::ServiceCode(key, number);
+  const QString code = service::ServiceCode(key, number);
   if (line.Json())
-    PrintJson({{"number", number}, {"one_time_name", admin::OneTimeName(number)}, {"code", code}});
+    PrintJson({{"number", number}, {"one_time_name", service::OneTimeName(number)}, {"code", code}});
   else
     PrintLine(code.toStdString());
   return ExitOk;

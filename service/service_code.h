@@ -7,7 +7,7 @@
 #include <QString>
 #include <optional>
 
-namespace admin {
+namespace service {
 
 // The number behind the one-time name: the date and time (days since
 // 1899-12-30) times 10000, truncated.
@@ -30,4 +30,4 @@ bool ServiceCodeMatches(const QByteArray& key, qint64 number, const QString& ent
 // missing, unreadable or empty. Surrounding white space is not part of the key.
 std::optional<QByteArray> ReadServiceKey(const QString& folder);
 
-}  // namespace admin
+}  // namespace service

@@ -4,9 +4,9 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "admin/service_code.h"
+#include "service/service_code.h"
 
-using namespace admin;
+using namespace service;
 
 TEST(ServiceCode, KnownCodes) {
   EXPECT_EQ(ServiceCode("geheim", 4612345678901), "CEA580EFBE");

@@ -1,4 +1,4 @@
-#include "service_code.h"
+#include "service/service_code.h"
 
 #include <QDir>
 #include <QFile>
@@ -7,7 +7,7 @@
 
 #include "rights/regular_file.h"
 
-namespace admin {
+namespace service {
 
 namespace {
 constexpr qint64 kNameModulus = 10'000'000;  // seven digits
@@ -57,4 +57,4 @@ std::optional<QByteArray> ReadServiceKey(const QString& folder) {
   return key;
 }
 
-}  // namespace admin
+}  // namespace service
