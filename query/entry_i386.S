@@ -1,6 +1,7 @@
 /*
  * Entry code of the 32-bit builds: the suite's register convention on the
- * outside, the plain C functions of entry_points.cpp on the inside.
+ * outside, the plain C functions of exports.cpp and the interface methods of
+ * user_rights_interface.cpp on the inside.
  *
  * Outside: the first three 32-bit arguments in EAX, EDX, ECX; further
  * arguments (every TDateTime among them) pushed in declaration order, so the
