@@ -1,0 +1,63 @@
+#!/usr/bin/python3
+"""A real FTP server for the tests, on 127.0.0.1 only.
+
+Serves a folder with the given accounts on a port chosen at run time and
+prints "PORT <n>" once it listens. A wrong password is refused with 530.
+Ends after --lifetime seconds or when its standard input closes (the test
+ended), whichever comes first.
+"""
+import argparse
+import os
+import sys
+import threading
+
+from pyftpdlib.authorizers import DummyAuthorizer
+from pyftpdlib.handlers import FTPHandler, ThrottledDTPHandler
+from pyftpdlib.servers import FTPServer
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--root", required=True, help="the folder served")
+    parser.add_argument("--user", action="append", default=[], help="name:password, repeatable")
+    parser.add_argument("--no-mlsd", action="store_true", help="offer LIST only")
+    parser.add_argument("--rate", type=int, default=0, help="bytes per second of each data connection")
+    parser.add_argument("--lifetime", type=float, default=120.0)
+    args = parser.parse_args()
+
+    authorizer = DummyAuthorizer()
+    for account in args.user:
+        name, _, password = account.partition(":")
+        authorizer.add_user(name, password, args.root, perm="elradfmwMT")
+
+    class Handler(FTPHandler):
+        proto_cmds = dict(FTPHandler.proto_cmds)
+        if args.no_mlsd:
+            del proto_cmds["MLSD"]
+            del proto_cmds["MLST"]
+
+    Handler.authorizer = authorizer
+    Handler.banner = "test server ready"
+    Handler.permit_foreign_addresses = False
+    Handler.passive_ports = None
+    if args.rate > 0:
+        class Throttled(ThrottledDTPHandler):
+            read_limit = args.rate
+            write_limit = args.rate
+        Handler.dtp_handler = Throttled
+
+    server = FTPServer(("127.0.0.1", 0), Handler)
+    server.max_cons = 32
+    print("PORT %d" % server.address[1], flush=True)
+
+    def stop_when_stdin_closes():
+        sys.stdin.read()
+        os._exit(0)
+
+    threading.Thread(target=stop_when_stdin_closes, daemon=True).start()
+    threading.Timer(args.lifetime, lambda: os._exit(0)).start()
+    server.serve_forever(timeout=0.2)
+
+
+if __name__ == "__main__":
+    main()
