@@ -34,10 +34,26 @@ class TQVFtp {
   // The connection; set before Connect.
   TCurlFtpTarget Target;
 
+  // The FTP proxy (kinds 1 to 5); UseProxy 0: none. SOCKS proxies live in Target.
+  TProxySettings FtpProxy;
+  TQVFTPAccount FQVAccount = TQVFTPAccount::facNone;
+  std::string FClientNr;   // whose own account settings are read (facNone)
+  TAddLineProc FAddLineProc;  // the log
+
   TFtpStatusEvent OnStatus;
   TFtpWorkBeginEvent OnWorkBegin;
   TFtpWorkEvent OnWork;
   TFtpWorkEndEvent OnWorkEnd;
+
+  // A fixed account's login from update.ini; remembers the account.
+  void InitAccountLoginParams(TQVFTPAccount account);
+  // Takes another account and, unless facNone, its login.
+  void SetAccount(TQVFTPAccount account);
+  // Takes the server, passive mode, timeout, proxy or SOCKS proxy of saved settings.
+  void ApplyFtpSettings(const TFtpSettings& settings, const TAddLineProc& log);
+  // Reads FTPCFG.INI once and applies it.
+  void InitFtpSettings();
+  bool IsInit() const { return fIsInit; }
 
   // Logs in and learns whether the server offers MLSD.
   void Connect();
@@ -86,6 +102,7 @@ class TQVFtp {
   std::string ListFolder(const std::vector<std::string>& folder);
 
   TCurlSession fSession;
+  bool fIsInit = false;
   bool fConnected = false;
   bool fMlsd = false;
   bool fAbsolute = false;
