@@ -6,6 +6,7 @@
 
 #include "rights/codepage.h"
 #include "update/ftp_list_parser.h"
+#include "update/ftp_proxy_login.h"
 
 namespace update {
 namespace {
@@ -72,26 +73,45 @@ TCurlFtpRequest TQVFtp::FileRequest(const std::string& name) const {
 }
 
 bool TQVFtp::Run(const TCurlFtpRequest& request) {
+  // libcurl may have dropped the connection after an abort or error; a new
+  // one would only be logged in at the proxy.
+  if (fReloginNeeded) Login();
   try {
-    if (!fSession.Perform(Target, request)) {
+    if (!fSession.Perform(fLoginTarget, request)) {
+      fReloginNeeded = !fAfterLogin.empty();
       if (request.Receive || request.Send) return false;
       throw EFtpError("Vorgang abgebrochen.", 0, false);
     }
     return true;
   } catch (const EFtpError& error) {
+    fReloginNeeded = !fAfterLogin.empty();
     if (error.NetworkError()) fConnected = false;
     throw;
   }
 }
 
+void TQVFtp::Login() {
+  fReloginNeeded = false;
+  fSession.Close();
+  TCurlFtpRequest request;
+  request.NoBody = true;
+  request.Quote = fAfterLogin;
+  request.Quote.push_back("*FEAT");  // "*": a server without FEAT is no error
+  Run(request);
+}
+
 void TQVFtp::Connect() {
   Disconnect();
   Status(TFtpStatus::ftpConnecting, "Verbinde mit " + Target.Host);
-  TCurlFtpRequest request;
-  request.NoBody = true;
-  request.Quote = {"*FEAT"};  // "*": a server without FEAT is no error
+  const TFtpLoginPlan plan = FtpLoginPlan(FtpProxy, Target.Host, Target.Port, Target.Username, Target.Password);
+  fLoginTarget = Target;
+  fLoginTarget.Host = plan.Host;
+  fLoginTarget.Port = plan.Port;
+  fLoginTarget.Username = plan.Username;
+  fLoginTarget.Password = plan.Password;
+  fAfterLogin = plan.AfterLogin;
   try {
-    Run(request);
+    Login();
   } catch (const EFtpError& error) {
     Disconnect();
     Status(TFtpStatus::ftpAborted, error.what());
@@ -106,6 +126,7 @@ void TQVFtp::Disconnect() {
   const bool wasConnected = fConnected;
   fSession.Close();
   fConnected = false;
+  fReloginNeeded = false;
   fMlsd = false;
   fAbsolute = false;
   fDir.clear();

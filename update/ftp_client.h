@@ -97,11 +97,15 @@ class TQVFtp {
   TCurlFtpRequest FolderRequest(const std::vector<std::string>& folder) const;
   TCurlFtpRequest FileRequest(const std::string& name) const;
   bool Run(const TCurlFtpRequest& request);
+  void Login();
   void Status(TFtpStatus status, const std::string& text) const;
   bool Transfer(TCurlFtpRequest request, TWorkMode mode, std::int64_t size);
   std::string ListFolder(const std::vector<std::string>& folder);
 
   TCurlSession fSession;
+  TCurlFtpTarget fLoginTarget;  // Target as reached through the FTP proxy
+  std::vector<std::string> fAfterLogin;
+  bool fReloginNeeded = false;
   bool fIsInit = false;
   bool fConnected = false;
   bool fMlsd = false;
