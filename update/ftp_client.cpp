@@ -100,7 +100,7 @@ void TQVFtp::Login() {
   Run(request);
 }
 
-void TQVFtp::Connect() {
+void TQVFtp::ConnectOnce() {
   Disconnect();
   Status(TFtpStatus::ftpConnecting, "Verbinde mit " + Target.Host);
   const TFtpLoginPlan plan = FtpLoginPlan(FtpProxy, Target.Host, Target.Port, Target.Username, Target.Password);

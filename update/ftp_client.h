@@ -55,8 +55,17 @@ class TQVFtp {
   void InitFtpSettings();
   bool IsInit() const { return fIsInit; }
 
-  // Logs in and learns whether the server offers MLSD.
+  // Reads the saved settings on the first call, then ConnectWithRetry with
+  // the client's account and log.
   void Connect();
+  // Connects; a refused login or a network error tries the account service,
+  // then the accounts file (each once); other errors switch to passive mode once.
+  void ConnectWithRetry(TQVFTPAccount account, const TAddLineProc& log);
+  // Another login for the fixed account: from the account service, or from
+  // the accounts file (viaFile). False when none, or it is the current one.
+  bool SwitchAccount(TQVFTPAccount account, bool viaFile);
+  // One attempt: logs in and learns whether the server offers MLSD.
+  void ConnectOnce();
   void Disconnect();
   bool Connected() const { return fConnected; }
   bool UsesMlsd() const { return fMlsd; }
@@ -107,6 +116,7 @@ class TQVFtp {
   std::vector<std::string> fAfterLogin;
   bool fReloginNeeded = false;
   bool fIsInit = false;
+  bool fInConnect = false;
   bool fConnected = false;
   bool fMlsd = false;
   bool fAbsolute = false;

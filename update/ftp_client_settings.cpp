@@ -1,5 +1,6 @@
 // TQVFtp: accounts and saved settings.
 #include "rights/codepage.h"
+#include "update/alternative_accounts.h"
 #include "update/ftp_client.h"
 #include "update/ftp_config_file.h"
 #include "update/update_endpoints.h"
@@ -75,6 +76,66 @@ void TQVFtp::InitFtpSettings() {
   THttpFtpProxySettings settings;
   LoadSaveFtpSettings(true, settings, FQVAccount == TQVFTPAccount::facNone, {}, FClientNr);
   ApplyFtpSettings(settings.Ftp, {});
+}
+
+void TQVFtp::Connect() {
+  if (fInConnect) {
+    ConnectOnce();
+    return;
+  }
+  fInConnect = true;
+  try {
+    if (!fIsInit) InitFtpSettings();
+    ConnectWithRetry(FQVAccount, FAddLineProc);
+  } catch (...) {
+    fInConnect = false;
+    throw;
+  }
+  fInConnect = false;
+}
+
+bool TQVFtp::SwitchAccount(TQVFTPAccount account, bool viaFile) {
+  if (account == TQVFTPAccount::facNone) return false;
+  const std::string name = AccountServiceName(account);
+  const auto found = viaFile ? AccountFromAccountsFile(name) : AccountFromAccountService(name);
+  if (!found) return false;
+  if (rights::SameTextIgnoringCase(found->Username, Target.Username) && found->Password == Target.Password &&
+      rights::SameTextIgnoringCase(found->Host, Target.Host))
+    return false;
+  // The start folder stays the caller's.
+  Target.Host = found->Host;
+  Target.Username = found->Username;
+  Target.Password = found->Password;
+  Target.Port = found->Port;
+  return true;
+}
+
+void TQVFtp::ConnectWithRetry(TQVFTPAccount account, const TAddLineProc& log) {
+  int attempt = 1;
+  int accountSwitches = 0;
+  for (;;) {
+    try {
+      ConnectOnce();
+      return;
+    } catch (const EFtpError& error) {
+      if (error.LoginRefused() || error.NetworkError()) {
+        ++accountSwitches;
+        if (accountSwitches > 2 || !SwitchAccount(account, accountSwitches == 2)) throw;
+        ++attempt;
+        if (log) {
+          std::string text = error.what();
+          while (!text.empty() && (text.back() == ' ' || text.back() == '\r' || text.back() == '\n')) text.pop_back();
+          log(text);
+          log("versuche " + std::to_string(attempt) + ".Zugang für " + AccountServiceName(account));
+        }
+      } else if (!Target.Passive) {
+        Target.Passive = true;
+        if (log) log("verwende nun passiven Zugang");
+      } else {
+        throw;
+      }
+    }
+  }
 }
 
 }  // namespace update

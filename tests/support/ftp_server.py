@@ -38,6 +38,7 @@ def main():
 
     Handler.authorizer = authorizer
     Handler.banner = "test server ready"
+    Handler.auth_failed_timeout = 0.1  # refuse quickly: the tests try several logins
     Handler.permit_foreign_addresses = False
     Handler.passive_ports = None
     if args.rate > 0:

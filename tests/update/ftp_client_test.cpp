@@ -23,7 +23,7 @@ TEST_F(FtpClientTest, WrongPasswordIsRefusedWith530AndReported) {
     if (status == update::TFtpStatus::ftpAborted) statusTexts.push_back(text);
   };
   try {
-    ftp.Connect();
+    ftp.ConnectOnce();
     FAIL() << "connected with a wrong password";
   } catch (const EFtpError& error) {
     EXPECT_TRUE(error.LoginRefused()) << error.what();
@@ -42,7 +42,7 @@ TEST_F(FtpClientTest, ClosedPortIsANetworkError) {
   ftp.Target.Host = "127.0.0.1";
   ftp.Target.Port = port;
   try {
-    ftp.Connect();
+    ftp.ConnectOnce();
     FAIL() << "connected to a stopped server";
   } catch (const EFtpError& error) {
     EXPECT_TRUE(error.NetworkError()) << error.what();
@@ -64,7 +64,7 @@ TEST_P(FtpListingTest, ListsSizesKindsAndTimes) {
   StartServer(mlsd);
   TQVFtp ftp;
   Login(ftp);
-  ftp.Connect();
+  ftp.ConnectOnce();
   EXPECT_EQ(ftp.UsesMlsd(), mlsd);
   ftp.List();
   const auto& list = ftp.DirectoryListing();
@@ -93,7 +93,7 @@ TEST_F(FtpClientTest, ChangedToDirEntersAndCreatesStepByStep) {
   StartServer();
   TQVFtp ftp;
   Login(ftp);
-  ftp.Connect();
+  ftp.ConnectOnce();
   EXPECT_FALSE(ftp.ChangedToDir("/Updates/neu", false, false));
   EXPECT_THROW(ftp.ChangedToDir("/Updates/neu", false, true), EFtpError);
 
@@ -127,7 +127,7 @@ TEST_P(FtpTransferTest, PutAndGetKeepEveryByteAndLeaveNoPartFile) {
   TQVFtp ftp;
   Login(ftp);
   ftp.Target.Passive = passive;
-  ftp.Connect();
+  ftp.ConnectOnce();
   std::int64_t lastWork = 0;
   ftp.OnWork = [&](update::TWorkMode, std::int64_t count) { lastWork = count; };
 
@@ -149,7 +149,7 @@ TEST_F(FtpClientTest, GetRefusesToOverwriteUnlessAllowed) {
   StartServer();
   TQVFtp ftp;
   Login(ftp);
-  ftp.Connect();
+  ftp.ConnectOnce();
   EXPECT_THROW(ftp.GetFile("a.txt", fLocal.File("a.txt"), false, false), EFtpError);
   EXPECT_EQ(Text(fLocal.File("a.txt")), "alt");
   EXPECT_THROW(ftp.GetFile("fehlt.txt", fLocal.File("a.txt"), true, false), EFtpError);
@@ -166,7 +166,7 @@ TEST_F(FtpClientTest, ResumeContinuesPartFilesBothWays) {
   StartServer();
   TQVFtp ftp;
   Login(ftp);
-  ftp.Connect();
+  ftp.ConnectOnce();
 
   ASSERT_TRUE(ftp.GetFile("runter.bin", fLocal.File("runter.bin"), true, true));
   EXPECT_EQ(Text(fLocal.File("runter.bin")), bytes);
@@ -189,7 +189,7 @@ TEST_F(FtpClientTest, AbortMidTransferKeepsTheOldFilesAndNoPartFile) {
   StartServer(true, 4 << 20);
   TQVFtp ftp;
   Login(ftp);
-  ftp.Connect();
+  ftp.ConnectOnce();
   std::atomic<std::int64_t> progress{0};
   ftp.OnWork = [&](update::TWorkMode, std::int64_t count) { progress = count; };
 

@@ -54,7 +54,7 @@ TEST_P(FtpProxyTest, LogsInWithTheKindsSequenceAndTransfers) {
   ftp.ApplyFtpSettings(settings, [&](const std::string& line) { logLines.push_back(line); });
   EXPECT_EQ(logLines.front(), "Zugang über Proxy:127.0.0.1 Port:" + std::to_string(proxy.Port()));
 
-  ftp.Connect();
+  ftp.ConnectOnce();
   ASSERT_TRUE(ftp.GetFile("update.rtf", fLocal.File("update.rtf"), true, false));
   EXPECT_EQ(Text(fLocal.File("update.rtf")), "Neuigkeiten");
   EXPECT_EQ(LoginLines(Text(log), "127.0.0.1:" + std::to_string(fServer->Port())), kind.Sequence);

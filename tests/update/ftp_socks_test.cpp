@@ -56,7 +56,7 @@ TEST_P(FtpSocksTest, TransfersThroughTheProxy) {
   StartProxy(proxy);
   update::TQVFtp ftp;
   ftp.ApplyFtpSettings(Settings(proxy, "proxypass"), {});
-  ftp.Connect();
+  ftp.ConnectOnce();
   ftp.List();
   ASSERT_NE(update::FindFtpItem(ftp.DirectoryListing(), "update.rtf"), nullptr);
   ASSERT_TRUE(ftp.GetFile("update.rtf", fLocal.File("update.rtf"), true, false));
@@ -76,7 +76,7 @@ TEST_P(FtpSocksTest, NoProxyListeningIsANetworkError) {
   update::TQVFtp ftp;
   ftp.ApplyFtpSettings(settings, {});
   try {
-    ftp.Connect();
+    ftp.ConnectOnce();
     FAIL() << "connected past a proxy that is not there";
   } catch (const EFtpError& error) {
     EXPECT_TRUE(error.NetworkError()) << error.what();
@@ -104,9 +104,9 @@ TEST_F(FtpClientTest, Socks5RefusesAWrongProxyPassword) {
   ftp.Target.SocksAuthentication = true;
   ftp.Target.SocksUsername = "proxyuser";
   ftp.Target.SocksPassword = "falsch";
-  EXPECT_THROW(ftp.Connect(), EFtpError);
+  EXPECT_THROW(ftp.ConnectOnce(), EFtpError);
   ftp.Target.SocksPassword = "proxypass";
-  EXPECT_NO_THROW(ftp.Connect());
+  EXPECT_NO_THROW(ftp.ConnectOnce());
 }
 
 }  // namespace
