@@ -182,11 +182,13 @@ void TCurlSession::RaiseError(int curlCode) const {
   const auto code = static_cast<CURLcode>(curlCode);
   long replyCode = 0;
   curl_easy_getinfo(fHandle->Curl, CURLINFO_RESPONSE_CODE, &replyCode);
-  std::string text;
+  // A server that answered was reached, even when libcurl calls its 421 a timeout.
+  const bool serverRefused = replyCode >= 400 && !fReplyLines.empty();
   // The server's own words when it refused; libcurl's text for everything else.
-  if (replyCode >= 400 && !fReplyLines.empty() && !IsNetworkError(code)) text = fReplyLines.back();
-  if (text.empty()) text = fHandle->ErrorText[0] ? fHandle->ErrorText : curl_easy_strerror(code);
-  throw EFtpError(text, static_cast<int>(replyCode), IsNetworkError(code));
+  const std::string text = serverRefused        ? fReplyLines.back()
+                           : fHandle->ErrorText[0] ? std::string(fHandle->ErrorText)
+                                                   : std::string(curl_easy_strerror(code));
+  throw EFtpError(text, static_cast<int>(replyCode), IsNetworkError(code) && !serverRefused);
 }
 
 }  // namespace update

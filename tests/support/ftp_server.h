@@ -10,6 +10,7 @@ struct FtpServerOptions {
   std::vector<std::string> Users = {"updates:geheim"};  // name:password
   bool Mlsd = true;
   int BytesPerSecond = 0;  // 0: unthrottled
+  int RefuseFirst = 0;     // connections greeted with 421 and closed
 };
 
 class FtpServer {
@@ -19,6 +20,7 @@ class FtpServer {
     for (const auto& user : options.Users) arguments << "--user" << QString::fromStdString(user);
     if (!options.Mlsd) arguments << "--no-mlsd";
     if (options.BytesPerSecond > 0) arguments << "--rate" << QString::number(options.BytesPerSecond);
+    if (options.RefuseFirst > 0) arguments << "--refuse-first" << QString::number(options.RefuseFirst);
     fProcess.StartFixture("ftp_server.py", arguments);
   }
 

@@ -22,6 +22,8 @@ def main():
     parser.add_argument("--user", action="append", default=[], help="name:password, repeatable")
     parser.add_argument("--no-mlsd", action="store_true", help="offer LIST only")
     parser.add_argument("--rate", type=int, default=0, help="bytes per second of each data connection")
+    parser.add_argument("--refuse-first", type=int, default=0,
+                        help="greet this many connections with 421 and close them")
     parser.add_argument("--lifetime", type=float, default=120.0)
     args = parser.parse_args()
 
@@ -30,11 +32,21 @@ def main():
         name, _, password = account.partition(":")
         authorizer.add_user(name, password, args.root, perm="elradfmwMT")
 
+    refusals = [args.refuse_first]
+
     class Handler(FTPHandler):
         proto_cmds = dict(FTPHandler.proto_cmds)
         if args.no_mlsd:
             del proto_cmds["MLSD"]
             del proto_cmds["MLST"]
+
+        def handle(self):
+            if refusals[0] > 0:
+                refusals[0] -= 1
+                self.respond("421 Service not available, try again later.")
+                self.close_when_done()
+                return
+            super().handle()
 
     Handler.authorizer = authorizer
     Handler.banner = "test server ready"

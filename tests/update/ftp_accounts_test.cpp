@@ -115,3 +115,31 @@ TEST(AccountServiceAnswerTest, RefusesDamagedAnswers) {
 }
 
 }  // namespace
+
+namespace {
+
+// Any other error switches to passive mode, once.
+TEST_F(FtpClientTest, OtherErrorsSwitchToPassiveModeOnce) {
+  for (const int refusals : {1, 2}) {
+    StartServer(true, 0, refusals);
+    update::TQVFtp ftp;
+    Login(ftp);
+    ftp.Target.Passive = false;
+    std::vector<std::string> log;
+    if (refusals == 1) {
+      ftp.ConnectWithRetry(update::TQVFTPAccount::facNone, [&](const std::string& line) { log.push_back(line); });
+      EXPECT_TRUE(ftp.Connected());
+    } else {
+      try {
+        ftp.ConnectWithRetry(update::TQVFTPAccount::facNone, [&](const std::string& line) { log.push_back(line); });
+        FAIL() << "connected to a server that refused twice";
+      } catch (const update::EFtpError& error) {
+        EXPECT_EQ(error.ReplyCode(), 421) << error.what();
+      }
+    }
+    EXPECT_TRUE(ftp.Target.Passive);
+    EXPECT_EQ(log, std::vector<std::string>{"verwende nun passiven Zugang"});
+  }
+}
+
+}  // namespace

@@ -28,8 +28,9 @@ inline std::string AllBytes(std::size_t size) {
 // A fixture FTP server serving fServed, and a local folder fLocal.
 class FtpClientTest : public ::testing::Test {
  protected:
-  void StartServer(bool mlsd = true, int bytesPerSecond = 0) {
+  void StartServer(bool mlsd = true, int bytesPerSecond = 0, int refuseFirst = 0) {
     FtpServerOptions options;
+    options.RefuseFirst = refuseFirst;
     options.Root = fServed.Path().string();
     options.Mlsd = mlsd;
     options.BytesPerSecond = bytesPerSecond;
