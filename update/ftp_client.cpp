@@ -355,8 +355,12 @@ bool TQVFtp::GetFile(const std::string& source, const std::string& destFile, boo
 bool TQVFtp::PutFile(const std::string& sourceFile, const std::string& dest, bool append, std::int64_t startPos) {
   std::ifstream in(sourceFile, std::ios::binary);
   if (!in || !in.seekg(startPos)) throw LocalFileError("Die Datei \"" + sourceFile + "\" kann nicht gelesen werden.");
+  return PutThroughPart(in, dest, append);
+}
+
+bool TQVFtp::PutThroughPart(std::istream& source, const std::string& dest, bool append) {
   const std::string partName = dest + kPartSuffix;
-  if (!Put(in, partName, append)) {
+  if (!Put(source, partName, append)) {
     try {
       DeleteFile(partName);
     } catch (const EFtpError&) {

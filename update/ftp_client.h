@@ -96,6 +96,8 @@ class TQVFtp {
   // destination as it was. resume continues a part file left behind.
   bool GetFile(const std::string& source, const std::string& destFile, bool canOverwrite, bool resume);
   bool PutFile(const std::string& sourceFile, const std::string& dest, bool append, std::int64_t startPos);
+  // The same from a stream, from its current position.
+  bool PutThroughPart(std::istream& source, const std::string& dest, bool append);
   void DeleteFile(const std::string& name);
   void Rename(const std::string& from, const std::string& to);
 
