@@ -14,11 +14,11 @@ Prints "PORT <n>" once it listens; ends after --lifetime seconds or when its
 standard input closes.
 """
 import argparse
-import os
 import re
 import socket
-import sys
 import threading
+
+from fixture_common import announce_and_bound, relay
 
 REPLY_END = re.compile(rb"^\d{3} ")
 
@@ -34,20 +34,6 @@ def read_reply(sock_file):
             return b"".join(lines), int(line[:3])
 
 
-def pump(source, dest):
-    try:
-        while True:
-            data = source.recv(65536)
-            if not data:
-                break
-            dest.sendall(data)
-    except OSError:
-        pass
-    for sock in (source, dest):
-        try:
-            sock.shutdown(socket.SHUT_RDWR)
-        except OSError:
-            pass
 
 
 def parse_target(text):
@@ -134,8 +120,7 @@ class Session:
             server.close()
             return False
         server.settimeout(None)
-        threading.Thread(target=pump, args=(server, self.conn), daemon=True).start()
-        pump(self.conn, server)
+        relay(self.conn, server)
         return True
 
 
@@ -150,7 +135,7 @@ def main():
     listener = socket.socket()
     listener.bind(("127.0.0.1", 0))
     listener.listen(16)
-    print("PORT %d" % listener.getsockname()[1], flush=True)
+    announce_and_bound(listener.getsockname()[1], args.lifetime)
     log_file = open(args.log, "a")
     lock = threading.Lock()
 
@@ -159,12 +144,6 @@ def main():
             log_file.write(line + "\n")
             log_file.flush()
 
-    def stop_when_stdin_closes():
-        sys.stdin.read()
-        os._exit(0)
-
-    threading.Thread(target=stop_when_stdin_closes, daemon=True).start()
-    threading.Timer(args.lifetime, lambda: os._exit(0)).start()
     while True:
         conn, _ = listener.accept()
         session = Session(conn, args, log)

@@ -7,9 +7,8 @@ Ends after --lifetime seconds or when its standard input closes (the test
 ended), whichever comes first.
 """
 import argparse
-import os
-import sys
-import threading
+
+from fixture_common import announce_and_bound
 
 from pyftpdlib.authorizers import DummyAuthorizer
 from pyftpdlib.handlers import FTPHandler, ThrottledDTPHandler
@@ -61,14 +60,8 @@ def main():
 
     server = FTPServer(("127.0.0.1", 0), Handler)
     server.max_cons = 32
-    print("PORT %d" % server.address[1], flush=True)
+    announce_and_bound(server.address[1], args.lifetime)
 
-    def stop_when_stdin_closes():
-        sys.stdin.read()
-        os._exit(0)
-
-    threading.Thread(target=stop_when_stdin_closes, daemon=True).start()
-    threading.Timer(args.lifetime, lambda: os._exit(0)).start()
     server.serve_forever(timeout=0.2)
 
 

@@ -8,9 +8,8 @@ when its standard input closes.
 """
 import argparse
 import functools
-import os
-import sys
-import threading
+
+from fixture_common import announce_and_bound
 from http.server import SimpleHTTPRequestHandler, ThreadingHTTPServer
 
 
@@ -40,14 +39,8 @@ def main():
             self.wfile.write(data)
 
     server = ThreadingHTTPServer(("127.0.0.1", 0), functools.partial(Handler, directory=args.root))
-    print("PORT %d" % server.server_address[1], flush=True)
+    announce_and_bound(server.server_address[1], args.lifetime)
 
-    def stop_when_stdin_closes():
-        sys.stdin.read()
-        os._exit(0)
-
-    threading.Thread(target=stop_when_stdin_closes, daemon=True).start()
-    threading.Timer(args.lifetime, lambda: os._exit(0)).start()
     server.serve_forever(poll_interval=0.2)
 
 

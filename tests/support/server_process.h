@@ -34,6 +34,9 @@ class ServerProcess {
     fIsFixture = true;
     arguments.prepend(QStringLiteral(QXR_TEST_SUPPORT_DIR "/") + script);
     fProcess.setStandardErrorFile(QProcess::nullDevice());
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("PYTHONDONTWRITEBYTECODE", "1");  // nothing written into the sources
+    fProcess.setProcessEnvironment(environment);
     // Debian's interpreter: it has the server packages.
     fProcess.start("/usr/bin/python3", arguments);
     QByteArray line;

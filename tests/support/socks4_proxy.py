@@ -7,11 +7,11 @@ Prints "PORT <n>" once it listens, and writes one line per request to --log:
 --lifetime seconds or when its standard input closes.
 """
 import argparse
-import os
 import socket
 import struct
-import sys
 import threading
+
+from fixture_common import announce_and_bound, relay
 
 GRANTED, REFUSED = 0x5A, 0x5B
 
@@ -37,20 +37,6 @@ def read_text(conn, limit=255):
             raise ValueError("too long")
 
 
-def pump(source, dest):
-    try:
-        while True:
-            data = source.recv(65536)
-            if not data:
-                break
-            dest.sendall(data)
-    except OSError:
-        pass
-    for sock in (source, dest):
-        try:
-            sock.shutdown(socket.SHUT_RDWR)
-        except OSError:
-            pass
 
 
 def serve(conn, log, lock):
@@ -70,8 +56,7 @@ def serve(conn, log, lock):
         target = socket.create_connection(("127.0.0.1", port), timeout=10)
         target.settimeout(None)
         conn.sendall(struct.pack("!BBH4s", 0, GRANTED, port, socket.inet_aton("127.0.0.1")))
-        threading.Thread(target=pump, args=(target, conn), daemon=True).start()
-        pump(conn, target)
+        relay(conn, target)
     except (OSError, ValueError, struct.error):
         conn.close()
 
@@ -84,16 +69,10 @@ def main():
     listener = socket.socket()
     listener.bind(("127.0.0.1", 0))
     listener.listen(16)
-    print("PORT %d" % listener.getsockname()[1], flush=True)
+    announce_and_bound(listener.getsockname()[1], args.lifetime)
     log = open(args.log, "a")
     lock = threading.Lock()
 
-    def stop_when_stdin_closes():
-        sys.stdin.read()
-        os._exit(0)
-
-    threading.Thread(target=stop_when_stdin_closes, daemon=True).start()
-    threading.Timer(args.lifetime, lambda: os._exit(0)).start()
     while True:
         conn, _ = listener.accept()
         threading.Thread(target=serve, args=(conn, log, lock), daemon=True).start()
