@@ -1,27 +1,28 @@
 #include "update/call_methode_thread.h"
 
 #include <QEventLoop>
-#include <QThread>
+#include <QMetaObject>
 
 #include <exception>
-#include <memory>
+#include <thread>
 
 namespace update {
 
 void TCallMethodeThread::Run(const std::function<void()>& method) {
   std::exception_ptr error;
-  std::unique_ptr<QThread> worker(QThread::create([&] {
+  QEventLoop loop;
+  std::thread worker([&] {
     try {
       method();
     } catch (...) {
       error = std::current_exception();
     }
-  }));
-  QEventLoop loop;
-  QObject::connect(worker.get(), &QThread::finished, &loop, &QEventLoop::quit, Qt::QueuedConnection);
-  worker->start();
+    // Queued: reaches the loop even when it has not started yet.
+    QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
+  });
   loop.exec();
-  worker->wait();
+  // Joining makes everything the method did visible to the caller.
+  worker.join();
   if (error) std::rethrow_exception(error);
 }
 
