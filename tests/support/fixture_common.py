@@ -40,3 +40,19 @@ def relay(client, server):
     """Relays client and server both ways; returns when they are done."""
     threading.Thread(target=pump, args=(server, client), daemon=True).start()
     pump(client, server)
+
+
+def listen_on_loopback(lifetime):
+    """A listening socket on 127.0.0.1 with a port of the system's choosing, announced."""
+    listener = socket.socket()
+    listener.bind(("127.0.0.1", 0))
+    listener.listen(16)
+    announce_and_bound(listener.getsockname()[1], lifetime)
+    return listener
+
+
+def accept_forever(listener, serve):
+    """Calls serve(connection) on a thread of its own for every connection."""
+    while True:
+        conn, _ = listener.accept()
+        threading.Thread(target=serve, args=(conn,), daemon=True).start()

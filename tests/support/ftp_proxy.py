@@ -18,7 +18,7 @@ import re
 import socket
 import threading
 
-from fixture_common import announce_and_bound, relay
+from fixture_common import accept_forever, listen_on_loopback, relay
 
 REPLY_END = re.compile(rb"^\d{3} ")
 
@@ -132,10 +132,7 @@ def main():
     parser.add_argument("--forward", type=int, default=0, help="the server's port for kind 5")
     parser.add_argument("--lifetime", type=float, default=120.0)
     args = parser.parse_args()
-    listener = socket.socket()
-    listener.bind(("127.0.0.1", 0))
-    listener.listen(16)
-    announce_and_bound(listener.getsockname()[1], args.lifetime)
+    listener = listen_on_loopback(args.lifetime)
     log_file = open(args.log, "a")
     lock = threading.Lock()
 
@@ -144,10 +141,11 @@ def main():
             log_file.write(line + "\n")
             log_file.flush()
 
-    while True:
-        conn, _ = listener.accept()
-        session = Session(conn, args, log)
-        threading.Thread(target=lambda: (session.run(), conn.close()), daemon=True).start()
+    def serve(conn):
+        Session(conn, args, log).run()
+        conn.close()
+
+    accept_forever(listener, serve)
 
 
 if __name__ == "__main__":

@@ -11,7 +11,7 @@ import socket
 import struct
 import threading
 
-from fixture_common import announce_and_bound, relay
+from fixture_common import accept_forever, listen_on_loopback, relay
 
 GRANTED, REFUSED = 0x5A, 0x5B
 
@@ -66,16 +66,11 @@ def main():
     parser.add_argument("--log", required=True)
     parser.add_argument("--lifetime", type=float, default=120.0)
     args = parser.parse_args()
-    listener = socket.socket()
-    listener.bind(("127.0.0.1", 0))
-    listener.listen(16)
-    announce_and_bound(listener.getsockname()[1], args.lifetime)
+    listener = listen_on_loopback(args.lifetime)
     log = open(args.log, "a")
     lock = threading.Lock()
 
-    while True:
-        conn, _ = listener.accept()
-        threading.Thread(target=serve, args=(conn, log, lock), daemon=True).start()
+    accept_forever(listener, lambda conn: serve(conn, log, lock))
 
 
 if __name__ == "__main__":
