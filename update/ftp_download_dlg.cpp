@@ -7,6 +7,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QProgressBar>
+#include <QThread>
 #include <QVBoxLayout>
 
 #include <chrono>
@@ -17,6 +18,7 @@
 #include "ui/check_buttons.h"
 #include "ui/edits.h"
 #include "ui/messages.h"
+#include "update/call_methode_thread.h"
 #include "update/ftp_thread.h"
 
 namespace update {
@@ -172,6 +174,11 @@ void TfmFTPDownLoadDlg::ShowProgress() {
 }
 
 void TfmFTPDownLoadDlg::Status(TFtpStatus status, const std::string& text) {
+  // The connect runs on a worker; its events are shown in the window's thread.
+  if (QThread::currentThread() != thread()) {
+    QMetaObject::invokeMethod(this, [this, status, text] { Status(status, text); }, Qt::QueuedConnection);
+    return;
+  }
   SetStatusText(Q(text));
   if (fOwnStatus) fOwnStatus(status, text);
 }
@@ -214,7 +221,7 @@ void TfmFTPDownLoadDlg::Transfer() {
 bool TfmFTPDownLoadDlg::ConnectClient() {
   if (fFTP->Connected()) return true;
   try {
-    fFTP->Connect();
+    TCallMethodeThread::Run([this] { fFTP->Connect(); });
     return true;
   } catch (const std::exception& error) {
     setResult(ui::mrCancel);

@@ -207,6 +207,45 @@ class FtpDownloadDlgTest : public QObject {
     QVERIFY(!std::filesystem::exists(local.File("gross.bin.part")));
   }
 
+  // A missing file: its error is shown, the old local file stays, the next file
+  // still arrives, and the window waits for the user.
+  void errorKeepsTheOldFileAndTheWindowOpen() {
+    TempDir served, local;
+    Write(served.File("zwei.bin"), Pattern(1000, 2));
+    Write(local.File("fehlt.bin"), "alt");
+    FtpServerOptions options;
+    options.Root = served.Path().string();
+    FtpServer server(options);
+    update::TQVFtp ftp;
+    Login(ftp, server.Port());
+    update::TQVFtpFileList list;
+    list.push_back(Item("fehlt.bin", 500));
+    list.push_back(Item("zwei.bin", 1000));
+
+    QString status;
+    auto* timer = new QTimer;
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, &status] {
+      for (QWidget* widget : QApplication::topLevelWidgets()) {
+        auto* dialog = qobject_cast<TfmFTPDownLoadDlg*>(widget);
+        if (!dialog || !dialog->isVisible() || AbortButton(*dialog)->text() != QStringLiteral("&Schließen")) continue;
+        timer->deleteLater();
+        timer->stop();
+        status = LabelText(*dialog, "lStatus");
+        AbortButton(*dialog)->click();
+      }
+    });
+    timer->start(5);
+    bool aborted = true;
+    QVERIFY(!update::DownloadFtpFiles(ftp, list, aborted, local.Path().string()));
+    QVERIFY(!aborted);
+    QCOMPARE(status, QStringLiteral("Übertragung zwei.bin abgeschlossen"));
+    QCOMPARE(messages.Requests().size(), std::size_t(1));
+    QVERIFY(messages.Requests().front().text.startsWith(QStringLiteral("Fehler bei Übertragung von fehlt.bin FTP Fehler")));
+    QCOMPARE(Read(local.File("fehlt.bin")), std::string("alt"));
+    QVERIFY(!std::filesystem::exists(local.File("fehlt.bin.part")));
+    QCOMPARE(Read(local.File("zwei.bin")), Pattern(1000, 2));
+  }
+
  private:
   static void Login(update::TQVFtp& ftp, int port) {
     ftp.Target.Host = "127.0.0.1";
